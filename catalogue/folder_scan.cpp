@@ -1,0 +1,60 @@
+// The folder scan: enumerates the current folder and lists every icon of every file.
+#include "folder_scan.h"
+
+#include <shellapi.h>
+
+#include <string>
+
+#include "../app/main_dialog.h"
+#include "../app/text_limits.h"
+#include "icon_item_key.h"
+#include "scan_rules.h"
+
+namespace {
+
+bool AnsiCodePageIsMultiByte() {
+    CPINFO info;
+    return GetCPInfo(CP_ACP, &info) && info.MaxCharSize > 1;
+}
+
+// The shell's count of the icons in a file: 0 or less when it holds none.
+int CountIcons(const std::string& path) {
+    const HICON count = ExtractIconA(ProgramInstance(), path.c_str(), static_cast<UINT>(-1));
+    return static_cast<int>(reinterpret_cast<INT_PTR>(count));
+}
+
+void AddIconItems(HWND hDlg, const std::string& path, int count, bool multiByteCodePage) {
+    for (int i = 0; i < count; ++i) {
+        const IconItemKey key =
+            EncodeIconItem(path, static_cast<unsigned>(i) & 0xFFFF, multiByteCodePage);
+        const LRESULT item = SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_ADDSTRING, 0,
+                                                 reinterpret_cast<LPARAM>(key.text.c_str()));
+        if (item >= 0 && key.data != 0)
+            SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_SETITEMDATA, static_cast<WPARAM>(item),
+                                static_cast<LPARAM>(key.data));
+    }
+}
+
+} // namespace
+
+void ScanFolder(HWND hDlg) {
+    SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_RESETCONTENT, 0, 0);
+
+    char folderText[kFolderTextSize];
+    GetFolderText(hDlg, folderText, kFolderTextMax);
+    const std::string folder = ScanFolderText(folderText);
+    const bool multiByteCodePage = AnsiCodePageIsMultiByte();
+
+    WIN32_FIND_DATAA entry;
+    const HANDLE search = FindFirstFileA(SearchPattern(folder).c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE) return; // the folder cannot be read: the list stays empty
+    do {
+        if (!IsListableFile(entry.cFileName, entry.dwFileAttributes)) continue;
+        const std::string path = FullPath(folder, entry.cFileName);
+        // Longer paths cannot be opened through the ANSI functions, so hold no icon to list.
+        if (path.size() > static_cast<std::size_t>(kPathMax)) continue;
+        const int count = CountIcons(path);
+        if (count > 0) AddIconItems(hDlg, path, count, multiByteCodePage);
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+}

@@ -1,0 +1,235 @@
+// Helpers of the Win32 tests.
+#include "test_support.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+#include <stdexcept>
+
+#include "../../app/main_dialog.h"
+
+std::string TestDirectory() {
+    char path[MAX_PATH];
+    const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string dir(path, n);
+    return dir.substr(0, dir.find_last_of('\\'));
+}
+
+HWND OpenMainDialog() {
+    HWND hDlg =
+        CreateDialogParamA(GetModuleHandleA(nullptr), "GlyphBay", nullptr, MainDialogProc, 0);
+    if (!hDlg) throw std::runtime_error("the main dialog was not created");
+    PumpMessages();
+    return hDlg;
+}
+
+void CloseTestDialog(HWND hDlg) {
+    DestroyWindow(hDlg);
+    PumpMessages();
+}
+
+void PumpMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+std::vector<IconItem> IconListItems(HWND hDlg) {
+    std::vector<IconItem> items;
+    const LRESULT count = SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        const LRESULT length = SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_GETTEXTLEN, i, 0);
+        std::string text(static_cast<std::size_t>(length) + 1, '\0');
+        SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&text[0]));
+        text.resize(static_cast<std::size_t>(length));
+        const auto data = static_cast<std::uintptr_t>(
+            SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_GETITEMDATA, i, 0));
+        items.push_back(DecodeIconItem(text, data));
+    }
+    return items;
+}
+
+int IconListSelection(HWND hDlg) {
+    return static_cast<int>(SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_GETCURSEL, 0, 0));
+}
+
+std::string StatusText(HWND hDlg) {
+    char text[1024] = "";
+    const LRESULT info = SendDlgItemMessageA(hDlg, IDC_STATUSBAR, SB_GETTEXTLENGTHA, 0, 0);
+    if (LOWORD(info) >= sizeof text) return "(status text too long)";
+    SendDlgItemMessageA(hDlg, IDC_STATUSBAR, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+std::string ControlText(HWND hDlg, int id) {
+    char text[1024] = "";
+    GetDlgItemTextA(hDlg, id, text, sizeof text);
+    return text;
+}
+
+void ShowTypedFolder(HWND hDlg, const std::string& folder) {
+    SendDlgItemMessageA(hDlg, IDC_FOLDER, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    SetDlgItemTextA(hDlg, IDC_FOLDER, folder.c_str());
+    SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+}
+
+namespace {
+
+void RemoveTree(const std::string& path) {
+    WIN32_FIND_DATAA entry;
+    const HANDLE search = FindFirstFileA((path + "\\*").c_str(), &entry);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = entry.cFileName;
+            if (name == "." || name == "..") continue;
+            const std::string child = path + "\\" + name;
+            SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(child);
+            else
+                DeleteFileA(child.c_str());
+        } while (FindNextFileA(search, &entry));
+        FindClose(search);
+    }
+    RemoveDirectoryA(path.c_str());
+}
+
+} // namespace
+
+ScratchFolder::ScratchFolder() {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    static unsigned serial = 0;
+    for (;;) {
+        path_ = std::string(temp) + "glyphbay-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+                std::to_string(++serial);
+        if (CreateDirectoryA(path_.c_str(), nullptr)) break;
+        if (GetLastError() != ERROR_ALREADY_EXISTS)
+            throw std::runtime_error("cannot create " + path_);
+    }
+}
+
+ScratchFolder::~ScratchFolder() {
+    RemoveTree(path_);
+}
+
+std::string ScratchFolder::AddFixture(const std::string& fixture, const std::string& name) const {
+    const std::string target = path_ + "\\" + name;
+    if (!CopyFileA((TestDirectory() + "\\" + fixture).c_str(), target.c_str(), FALSE))
+        throw std::runtime_error("missing fixture " + fixture);
+    return target;
+}
+
+std::string ScratchFolder::AddTextFile(const std::string& name, const std::string& text) const {
+    const std::string target = path_ + "\\" + name;
+    const HANDLE file = CreateFileA(target.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(file);
+    return target;
+}
+
+std::string ScratchFolder::AddSubfolder(const std::string& name) const {
+    const std::string target = path_ + "\\" + name;
+    CreateDirectoryA(target.c_str(), nullptr);
+    return target;
+}
+
+namespace {
+
+// Reads a dialog template's parts in their stored order.
+class TemplateReader {
+  public:
+    explicit TemplateReader(const BYTE* p) : p_(p), start_(p) {}
+
+    WORD Word() {
+        WORD w;
+        memcpy(&w, p_, 2);
+        p_ += 2;
+        return w;
+    }
+    DWORD Dword() {
+        DWORD d;
+        memcpy(&d, p_, 4);
+        p_ += 4;
+        return d;
+    }
+    short Short() {
+        return static_cast<short>(Word());
+    }
+
+    // A string, or an ordinal (0xFFFF then a number) given back as "#number".
+    std::string NameOrOrdinal() {
+        WORD first = Word();
+        if (first == 0xFFFF) return "#" + std::to_string(Word());
+        std::string text;
+        for (; first != 0; first = Word())
+            text += static_cast<char>(first < 0x100 ? first : '?');
+        return text;
+    }
+
+    void AlignDword() {
+        while ((p_ - start_) % 4 != 0)
+            ++p_;
+    }
+    void Skip(std::size_t n) {
+        p_ += n;
+    }
+
+  private:
+    const BYTE* p_;
+    const BYTE* start_;
+};
+
+std::string ClassName(std::string stored) {
+    const char* atoms[] = {"BUTTON", "EDIT", "STATIC", "LISTBOX", "SCROLLBAR", "COMBOBOX"};
+    for (int i = 0; i < 6; ++i)
+        if (stored == "#" + std::to_string(0x80 + i)) return atoms[i];
+    CharUpperA(&stored[0]);
+    return stored;
+}
+
+} // namespace
+
+DialogTemplate ReadDialogTemplate(const char* name) {
+    const HMODULE module = GetModuleHandleA(nullptr);
+    const HRSRC resource = FindResourceA(module, name, MAKEINTRESOURCEA(5)); // RT_DIALOG
+    if (!resource) throw std::runtime_error(std::string("no dialog template ") + name);
+    const auto* bytes = static_cast<const BYTE*>(LockResource(LoadResource(module, resource)));
+    TemplateReader r(bytes);
+
+    DialogTemplate t{};
+    t.style = r.Dword();
+    t.exStyle = r.Dword();
+    const WORD count = r.Word();
+    t.x = r.Short();
+    t.y = r.Short();
+    t.cx = r.Short();
+    t.cy = r.Short();
+    t.menu = r.NameOrOrdinal();
+    t.windowClass = r.NameOrOrdinal();
+    t.title = r.NameOrOrdinal();
+    if (t.style & DS_SETFONT) {
+        t.pointSize = r.Word();
+        t.font = r.NameOrOrdinal();
+    }
+    for (WORD i = 0; i < count; ++i) {
+        r.AlignDword();
+        TemplateItem item{};
+        item.style = r.Dword();
+        item.exStyle = r.Dword();
+        item.x = r.Short();
+        item.y = r.Short();
+        item.cx = r.Short();
+        item.cy = r.Short();
+        item.id = static_cast<short>(r.Word());
+        item.className = ClassName(r.NameOrOrdinal());
+        item.text = r.NameOrOrdinal();
+        r.Skip(r.Word()); // creation data
+        t.items.push_back(item);
+    }
+    return t;
+}

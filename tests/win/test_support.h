@@ -1,0 +1,74 @@
+// Helpers of the Win32 tests: the real main dialog, its controls, fixture folders, templates.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "../../catalogue/icon_item_key.h"
+
+// The folder that holds the test executable and the fixture DLLs built beside it.
+std::string TestDirectory();
+
+// The main dialog, created modeless from the real template with the real procedure, so that
+// its start sequence runs as in the program. Destroyed by CloseTestDialog.
+HWND OpenMainDialog();
+void CloseTestDialog(HWND hDlg);
+
+// Handles the messages waiting for this thread's windows.
+void PumpMessages();
+
+// The icon list's items, decoded.
+std::vector<IconItem> IconListItems(HWND hDlg);
+int IconListSelection(HWND hDlg);
+std::string StatusText(HWND hDlg);
+std::string ControlText(HWND hDlg, int id);
+
+// Types folder into the folder box's edit field (no entry selected) and presses Enter.
+void ShowTypedFolder(HWND hDlg, const std::string& folder);
+
+// A fresh, empty folder under the temporary folder; removed with everything in it when the
+// object goes.
+class ScratchFolder {
+  public:
+    ScratchFolder();
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::string& Path() const {
+        return path_;
+    }
+    // Copies a fixture DLL built beside the tests (for example "icons3.dll") into the folder.
+    std::string AddFixture(const std::string& fixture, const std::string& name) const;
+    std::string AddTextFile(const std::string& name, const std::string& text) const;
+    std::string AddSubfolder(const std::string& name) const;
+
+  private:
+    std::string path_;
+};
+
+// A dialog template read back from the executable's resources, as stored.
+struct TemplateItem {
+    DWORD style;
+    DWORD exStyle;
+    short x, y, cx, cy;
+    int id;
+    std::string className; // atoms are given back as the class's name
+    std::string text;
+};
+
+struct DialogTemplate {
+    DWORD style;
+    DWORD exStyle;
+    short x, y, cx, cy;
+    std::string menu;
+    std::string windowClass;
+    std::string title;
+    WORD pointSize;
+    std::string font;
+    std::vector<TemplateItem> items;
+};
+
+DialogTemplate ReadDialogTemplate(const char* name);
