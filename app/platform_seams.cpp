@@ -1,0 +1,8 @@
+// The platform calls behind the test seams: the real functions.
+#include "platform_seams.h"
+
+PlatformSeams& Platform()
+{
+    static PlatformSeams seams{MessageBeep};
+    return seams;
+}

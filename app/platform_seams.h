@@ -1,0 +1,11 @@
+// Platform calls that the tests replace, to observe them (a beep) or to make them fail. The
+// program itself never changes them: each starts as the real platform function.
+#pragma once
+
+#include <windows.h>
+
+struct PlatformSeams {
+    BOOL(WINAPI* messageBeep)(UINT type);
+};
+
+PlatformSeams& Platform();

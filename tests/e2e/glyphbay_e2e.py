@@ -1,0 +1,134 @@
+"""Drives the real GlyphBay under Wine and Xvfb like a person: keys, clicks, screenshots."""
+
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+import unittest
+
+EXE = os.environ.get("GLYPHBAY_EXE", "")
+PROBE = os.environ.get("GLYPHBAY_PROBE", "")
+FIXTURES = os.environ.get("GLYPHBAY_FIXTURES", "")
+ARTIFACTS = os.environ.get("GLYPHBAY_ARTIFACTS", tempfile.gettempdir())
+
+
+def windows_path(unix_path):
+    """The path under which Wine's programs see a Unix path (drive Z: is the Unix root)."""
+    return "Z:" + os.path.abspath(unix_path).replace("/", "\\")
+
+
+def probe(title="GlyphBay"):
+    """The state of the dialog with this title, as the probe prints it; {} when there is none."""
+    out = subprocess.run(["wine", PROBE, title], capture_output=True, timeout=60)
+    state = {}
+    for line in out.stdout.decode("utf-8", "replace").splitlines():
+        key, sep, value = line.partition("=")
+        if sep:
+            state[key.strip()] = value.rstrip("\r")
+    return state if state.get("found") == "1" else {}
+
+
+def list_items(state):
+    """The icon list's items as (index, path) pairs."""
+    items = []
+    for i in range(int(state.get("list.count", "0"))):
+        index, _, path = state["list.item.%d" % i].partition(" ")
+        items.append((int(index), path.replace("\\\\", "\\")))
+    return items
+
+
+def xdotool(*args, check=True):
+    out = subprocess.run(["xdotool", *args], capture_output=True, text=True, timeout=60)
+    if check and out.returncode != 0:
+        raise AssertionError("xdotool %s failed: %s" % (" ".join(args), out.stderr))
+    return out.stdout.strip()
+
+
+def wait_for(condition, timeout=20.0, what="a condition"):
+    deadline = time.monotonic() + timeout
+    while True:
+        result = condition()
+        if result:
+            return result
+        if time.monotonic() > deadline:
+            raise AssertionError("timed out waiting for " + what)
+        time.sleep(0.2)
+
+
+class Program:
+    """One run of the program, copied with its own folder so that its settings file is its own."""
+
+    def __init__(self, folder=None):
+        self.folder = folder or tempfile.mkdtemp(prefix="glyphbay-e2e-")
+        self.exe = os.path.join(self.folder, "glyphbay.exe")
+        if not os.path.exists(self.exe):
+            shutil.copy(EXE, self.exe)
+        self.process = None
+        self.window = None
+
+    @property
+    def settings_file(self):
+        return os.path.join(self.folder, "glyphbay.ini")
+
+    def start(self, title="GlyphBay"):
+        self.process = subprocess.Popen(
+            ["wine", self.exe], stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL)
+        self.window = wait_for(lambda: self.find_window(title), 60, "the window " + title)
+        wait_for(lambda: probe(title), 30, "the dialog " + title)
+        self.focus()
+        return self
+
+    def find_window(self, title):
+        out = xdotool("search", "--onlyvisible", "--name", "^%s$" % title, check=False)
+        return out.splitlines()[0] if out else None
+
+    def focus(self, window=None):
+        xdotool("windowfocus", "--sync", window or self.window, check=False)
+        time.sleep(0.3)
+
+    def key(self, *keys):
+        xdotool("key", "--delay", "80", *keys)
+        time.sleep(0.5)
+
+    def type(self, text):
+        xdotool("type", "--delay", "20", text)
+        time.sleep(0.3)
+
+    def click(self, x, y, window=None):
+        """Clicks at (x, y) in the window's own coordinates (its frame included)."""
+        xdotool("mousemove", "--window", window or self.window, str(x), str(y))
+        xdotool("click", "1")
+        time.sleep(0.5)
+
+    def screenshot(self, name):
+        path = os.path.join(ARTIFACTS, name)
+        subprocess.run(["import", "-window", "root", path], check=True, timeout=60)
+        return path
+
+    def state(self, title="GlyphBay"):
+        return probe(title)
+
+    def wait_exit(self, timeout=30):
+        return self.process.wait(timeout=timeout)
+
+    def kill(self):
+        if self.process and self.process.poll() is None:
+            subprocess.run(["wine", "taskkill", "/f", "/im", "glyphbay.exe"],
+                           capture_output=True, timeout=60)
+            try:
+                self.process.wait(timeout=20)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+
+
+class ProgramTest(unittest.TestCase):
+    """Runs each test with a fresh copy of the program, ended again however the test ends."""
+
+    def setUp(self):
+        if not (EXE and PROBE and os.environ.get("DISPLAY")):
+            self.fail("needs GLYPHBAY_EXE, GLYPHBAY_PROBE and an X display (scripts/test.sh sets them)")
+        self.program = Program()
+        self.addCleanup(shutil.rmtree, self.program.folder, True)
+        self.addCleanup(self.program.kill)
