@@ -1,0 +1,22 @@
+# Checks a built .exe: its PE format, and that it imports system DLLs only, so that it runs on
+# Windows on its own. Run with -DOBJDUMP=... -DEXE=... -DFORMAT=pei-i386|pei-x86-64.
+cmake_minimum_required(VERSION 3.25)
+execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
+if(failed)
+    message(FATAL_ERROR "objdump could not read ${EXE}")
+endif()
+if(NOT dump MATCHES "file format ${FORMAT}")
+    message(FATAL_ERROR "${EXE} is not ${FORMAT}")
+endif()
+
+set(system_dlls advapi32 comctl32 comdlg32 gdi32 kernel32 msvcrt ole32 shell32 shlwapi user32 version)
+string(REGEX MATCHALL "DLL Name: [^\r\n]+" imports "${dump}")
+foreach(line ${imports})
+    string(REGEX REPLACE "DLL Name: " "" dll "${line}")
+    string(TOLOWER "${dll}" dll)
+    string(REGEX REPLACE "\\.dll$" "" name "${dll}")
+    if(NOT name IN_LIST system_dlls)
+        message(FATAL_ERROR "${EXE} imports ${dll}, which is no system DLL")
+    endif()
+    message(STATUS "imports ${dll}")
+endforeach()
