@@ -138,6 +138,9 @@ int main(int argc, char** argv)
     GetClientRect(dialog, &client);
     std::printf("found=1\n");
     std::printf("client=%ld,%ld\n", client.right, client.bottom);
+    POINT origin{0, 0};
+    ClientToScreen(dialog, &origin);
+    std::printf("client.origin=%ld,%ld\n", origin.x, origin.y);
     std::printf("iconic=%d\n", IsIconic(dialog) ? 1 : 0);
     std::printf("zoomed=%d\n", IsZoomed(dialog) ? 1 : 0);
     std::printf("style=0x%08lX\n", static_cast<unsigned long>(GetWindowLongW(dialog, GWL_STYLE)));
