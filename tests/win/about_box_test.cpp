@@ -97,8 +97,9 @@ INT_PTR RunAboutBox(std::function<void(HWND)> what) {
         std::move(what), nullptr);
 }
 
-void Command(HWND box, WORD id, WORD code = BN_CLICKED) {
-    SendMessageA(box, WM_COMMAND, MAKEWPARAM(id, code),
+// The command a click on the control with this id sends.
+void Command(HWND box, WORD id) {
+    SendMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
 }
 
