@@ -3,5 +3,6 @@
 
 #include <windows.h>
 
-// width, height: the new client size in pixels, as WM_SIZE reports it.
+// width, height: the new client size in pixels, as WM_SIZE reports it. A control that does not
+// exist (yet) is left out.
 void LayoutMainDialog(HWND hDlg, int width, int height);

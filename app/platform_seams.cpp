@@ -1,8 +1,9 @@
 // The platform calls behind the test seams: the real functions.
 #include "platform_seams.h"
 
-PlatformSeams& Platform()
-{
-    static PlatformSeams seams{MessageBeep};
+#include <shellapi.h>
+
+PlatformSeams& Platform() {
+    static PlatformSeams seams{MessageBeep, ShellExecuteA, GetSystemDefaultLangID};
     return seams;
 }

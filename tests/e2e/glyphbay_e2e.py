@@ -29,6 +29,11 @@ def probe(title="GlyphBay"):
     return state if state.get("found") == "1" else {}
 
 
+def numbers(state, key):
+    """A value of the probe that holds numbers, such as "control.105.rect" or "client"."""
+    return tuple(int(v) for v in state[key].split(","))
+
+
 def list_items(state):
     """The icon list's items as (index, path) pairs."""
     items = []
@@ -71,10 +76,11 @@ class Program:
     def settings_file(self):
         return os.path.join(self.folder, "glyphbay.ini")
 
-    def start(self, title="GlyphBay"):
+    def start(self, title="GlyphBay", env=None):
+        """Starts the program; env adds to or replaces variables of this process's environment."""
         self.process = subprocess.Popen(
             ["wine", self.exe], stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-            stderr=subprocess.DEVNULL)
+            stderr=subprocess.DEVNULL, env={**os.environ, **(env or {})})
         self.window = wait_for(lambda: self.find_window(title), 60, "the window " + title)
         wait_for(lambda: probe(title), 30, "the dialog " + title)
         self.focus()
@@ -121,6 +127,20 @@ class Program:
                 self.process.wait(timeout=20)
             except subprocess.TimeoutExpired:
                 self.process.kill()
+
+
+class Picture:
+    """The pixels of a screenshot, read through ImageMagick."""
+
+    def __init__(self, path):
+        data = subprocess.run(["convert", path, "-depth", "8", "ppm:-"], capture_output=True,
+                              check=True, timeout=60).stdout
+        _, size, _, self.data = data.split(b"\n", 3)  # "P6", "width height", "255", pixels
+        self.width, self.height = (int(v) for v in size.split())
+
+    def pixel(self, x, y):
+        i = (y * self.width + x) * 3
+        return tuple(self.data[i:i + 3])
 
 
 class ProgramTest(unittest.TestCase):
