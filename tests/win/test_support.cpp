@@ -75,6 +75,49 @@ void ShowTypedFolder(HWND hDlg, const std::string& folder) {
     SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
 }
 
+void SelectIconItem(HWND hDlg, int index) {
+    SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDC_ICONLIST, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(GetDlgItem(hDlg, IDC_ICONLIST)));
+}
+
+COLORREF FixtureColour(unsigned k) {
+    return RGB(k & 0xFF, (k >> 8) & 0xFF, 0xA5);
+}
+
+MemoryCanvas::MemoryCanvas(int width, int height, COLORREF fill)
+    : width_(width), height_(height), dc_(CreateCompatibleDC(nullptr)) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height; // top-down: row y starts at bits_ + y * width
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!bitmap_) throw std::runtime_error("no DIB section");
+    bits_ = static_cast<const DWORD*>(bits);
+    old_ = SelectObject(dc_, bitmap_);
+    const HBRUSH brush = CreateSolidBrush(fill);
+    const RECT all{0, 0, width, height};
+    FillRect(dc_, &all, brush);
+    DeleteObject(brush);
+}
+
+MemoryCanvas::~MemoryCanvas() {
+    SelectObject(dc_, old_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+}
+
+COLORREF MemoryCanvas::Pixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) throw std::out_of_range("pixel");
+    GdiFlush();
+    const DWORD p = bits_[y * width_ + x]; // 0x00RRGGBB
+    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+}
+
 namespace {
 
 void RemoveTree(const std::string& path) {
