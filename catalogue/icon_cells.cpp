@@ -18,8 +18,7 @@ namespace {
 constexpr int kIconInset = 9;
 
 // Reads item number index of the icon list; false when there is no such item.
-bool FetchIconItem(HWND hDlg, WPARAM index, IconItem* item)
-{
+bool FetchIconItem(HWND hDlg, WPARAM index, IconItem* item) {
     const LRESULT length = SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_GETTEXTLEN, index, 0);
     if (length == LB_ERR || length > kFolderTextMax) // every text the scan adds fits
         return false;
@@ -35,8 +34,7 @@ bool FetchIconItem(HWND hDlg, WPARAM index, IconItem* item)
 
 } // namespace
 
-BOOL DrawIconCell(HWND hDlg, const DRAWITEMSTRUCT* item)
-{
+BOOL DrawIconCell(HWND hDlg, const DRAWITEMSTRUCT* item) {
     RECT cell = item->rcItem;
     if (item->itemState & ODS_SELECTED)
         DrawEdge(item->hDC, &cell, EDGE_ETCHED, BF_RECT | BF_MIDDLE);
@@ -59,13 +57,13 @@ BOOL DrawIconCell(HWND hDlg, const DRAWITEMSTRUCT* item)
     return TRUE;
 }
 
-BOOL ShowItemInStatus(HWND hDlg)
-{
+BOOL ShowItemInStatus(HWND hDlg) {
     const LRESULT selected = SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_GETCURSEL, 0, 0);
     IconItem icon;
     if (selected == LB_ERR || !FetchIconItem(hDlg, static_cast<WPARAM>(selected), &icon))
         return TRUE;
     const std::string text = StatusText(icon.path, icon.index);
-    SendDlgItemMessageA(hDlg, IDC_STATUSBAR, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    SendDlgItemMessageA(hDlg, IDC_STATUSBAR, SB_SETTEXTA, 0,
+                        reinterpret_cast<LPARAM>(text.c_str()));
     return TRUE;
 }
