@@ -72,6 +72,17 @@ std::string ReadOut(const std::string& name, unsigned index) {
     return " " + name + (index > 0 ? ",  Index " + std::to_string(index) : "");
 }
 
+// A folder under root whose own path has exactly length characters.
+std::string NestedFolder(const std::string& root, std::size_t length) {
+    std::string folder = root;
+    while (folder.size() < length) {
+        const std::size_t left = length - folder.size();
+        folder += "\\" + std::string(left > 101 ? 90 : left - 1, 'd');
+        CreateDirectoryA(folder.c_str(), nullptr);
+    }
+    return folder;
+}
+
 // Counts the beeps instead of sounding them while it lives.
 class BeepCounter {
   public:
@@ -110,6 +121,24 @@ class IconCells : public ::testing::Test {
         MemoryCanvas canvas(kCanvasWidth, kCanvasHeight, kUntouched);
         EXPECT_EQ(DrawCell(hDlg, canvas, itemID, state), TRUE);
         ExpectCell(canvas, kWhite, colour);
+    }
+
+    // Shows folder, which holds a copy of icons3.dll named name and nothing else, and checks
+    // that its three icons list, draw and read out.
+    void ExpectThreeIconsOf(const std::string& folder, const std::string& name) {
+        const std::string path = folder + "\\" + name;
+        ASSERT_TRUE(CopyFileA((TestDirectory() + "\\icons3.dll").c_str(), path.c_str(), FALSE));
+        ShowTypedFolder(hDlg, folder);
+        const std::vector<IconItem> items = IconListItems(hDlg);
+        ASSERT_EQ(items.size(), 3u);
+        for (unsigned k = 0; k < 3; ++k) {
+            EXPECT_EQ(items[k].path, path);
+            EXPECT_EQ(items[k].index, k);
+            const COLORREF colour = FixtureColour(k);
+            ExpectDrawnIcon(k, &colour);
+            SelectIconItem(hDlg, static_cast<int>(k));
+            EXPECT_EQ(StatusText(hDlg), ReadOut(name, k));
+        }
     }
 
     HWND hDlg = nullptr;
@@ -180,17 +209,6 @@ TEST_F(IconCells, EveryIconOfALargeLibraryDrawsAndReadsOutItsOwnIndex) {
     }
 }
 
-// A folder under root whose own path has exactly length characters.
-std::string NestedFolder(const std::string& root, std::size_t length) {
-    std::string folder = root;
-    while (folder.size() < length) {
-        const std::size_t left = length - folder.size();
-        folder += "\\" + std::string(left > 101 ? 90 : left - 1, 'd');
-        CreateDirectoryA(folder.c_str(), nullptr);
-    }
-    return folder;
-}
-
 TEST_F(IconCells, PathsUpToTheLongestThatTheShellOpensDrawAndReadOut) {
     const std::string name = "long name, 1.dll";
     // 253 is the longest path that still leaves room in the item text for the index bytes.
@@ -198,22 +216,23 @@ TEST_F(IconCells, PathsUpToTheLongestThatTheShellOpensDrawAndReadOut) {
         SCOPED_TRACE("path of " + std::to_string(length));
         ScratchFolder root;
         const std::string folder = NestedFolder(root.Path(), length - 1 - name.size());
-        const std::string path = folder + "\\" + name;
-        ASSERT_EQ(path.size(), length);
-        ASSERT_TRUE(CopyFileA((TestDirectory() + "\\icons3.dll").c_str(), path.c_str(), FALSE));
-
-        ShowTypedFolder(hDlg, folder);
-        const std::vector<IconItem> items = IconListItems(hDlg);
-        ASSERT_EQ(items.size(), 3u);
-        for (unsigned k = 0; k < 3; ++k) {
-            EXPECT_EQ(items[k].path, path);
-            EXPECT_EQ(items[k].index, k);
-            const COLORREF colour = FixtureColour(k);
-            ExpectDrawnIcon(k, &colour);
-            SelectIconItem(hDlg, static_cast<int>(k));
-            EXPECT_EQ(StatusText(hDlg), ReadOut(name, k));
-        }
+        ASSERT_EQ(folder.size() + 1 + name.size(), length);
+        ExpectThreeIconsOf(folder, name);
     }
+}
+
+TEST_F(IconCells, JapanesePathsListDrawAndReadOutWhole) {
+    if (GetACP() != 932) GTEST_SKIP() << "needs the Japanese code page";
+    // 120 katakana A: 240 bytes but only 120 characters, so the path is short enough to open.
+    std::string part;
+    for (int i = 0; i < 120; ++i)
+        part += "\x83\x41";
+    ScratchFolder root;
+    const std::string folder = root.AddSubfolder(part);
+    // The second byte of the first character looks like a backslash.
+    const std::string name = "\x95\x5C\x8E\xA6 1.dll";
+    ASSERT_GT(folder.size() + 1 + name.size(), 259u);
+    ExpectThreeIconsOf(folder, name);
 }
 
 TEST_F(IconCells, AFileRemovedAfterTheScanLeavesBlankCellsThatStillReadOut) {
