@@ -3,6 +3,10 @@
 // carries across processes whole).
 //
 //   probe.exe [title]    the top-level dialog with exactly this title (default "GlyphBay")
+//
+// The icon list gives list.count, list.selection, list.top, list.client (the list's client area),
+// list.item.N=<index> <path> for every item, and list.cell.N for each cell that shows; areas are
+// x,y,width,height in the dialog's client coordinates.
 #include <windows.h>
 
 #include <cstdio>
@@ -13,8 +17,7 @@
 
 namespace {
 
-std::string Utf8(const std::wstring& text)
-{
+std::string Utf8(const std::wstring& text) {
     const int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
     std::string out(static_cast<std::size_t>(n), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &out[0], n, nullptr, nullptr);
@@ -22,18 +25,17 @@ std::string Utf8(const std::wstring& text)
     return out;
 }
 
-std::wstring WindowTextW(HWND window)
-{
+std::wstring WindowTextW(HWND window) {
     const LRESULT n = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
     std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
-    SendMessageW(window, WM_GETTEXT, static_cast<WPARAM>(n + 1), reinterpret_cast<LPARAM>(&text[0]));
+    SendMessageW(window, WM_GETTEXT, static_cast<WPARAM>(n + 1),
+                 reinterpret_cast<LPARAM>(&text[0]));
     text.resize(wcslen(text.c_str()));
     return text;
 }
 
 // Escapes the characters that would break a line of output.
-std::string Printable(const std::string& text)
-{
+std::string Printable(const std::string& text) {
     std::string out;
     for (char c : text) {
         if (c == '\n')
@@ -53,8 +55,7 @@ struct Search {
     HWND found;
 };
 
-BOOL CALLBACK FindDialog(HWND window, LPARAM lParam)
-{
+BOOL CALLBACK FindDialog(HWND window, LPARAM lParam) {
     auto* search = reinterpret_cast<Search*>(lParam);
     wchar_t className[64] = L"";
     GetClassNameW(window, className, 64);
@@ -66,19 +67,16 @@ BOOL CALLBACK FindDialog(HWND window, LPARAM lParam)
     return TRUE;
 }
 
-void PrintRect(const char* key, HWND dialog, HWND control)
-{
+void PrintRect(const char* key, HWND dialog, HWND control) {
     RECT r;
     GetWindowRect(control, &r);
     MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&r), 2);
     std::printf("%s=%ld,%ld,%ld,%ld\n", key, r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
-BOOL CALLBACK PrintControl(HWND control, LPARAM lParam)
-{
+BOOL CALLBACK PrintControl(HWND control, LPARAM lParam) {
     const HWND dialog = reinterpret_cast<HWND>(lParam);
-    if (GetParent(control) != dialog)
-        return TRUE;
+    if (GetParent(control) != dialog) return TRUE;
     const int id = GetDlgCtrlID(control);
     wchar_t className[64] = L"";
     GetClassNameW(control, className, 64);
@@ -90,19 +88,37 @@ BOOL CALLBACK PrintControl(HWND control, LPARAM lParam)
     return TRUE;
 }
 
-void PrintIconList(HWND list)
-{
+// The cell of item i in dialog client coordinates, if any of it shows in the list.
+void PrintVisibleCell(HWND list, LRESULT i) {
+    RECT cell{}, client{}, seen{};
+    GetClientRect(list, &client);
+    if (SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(&cell)) == LB_ERR ||
+        !IntersectRect(&seen, &cell, &client))
+        return;
+    MapWindowPoints(list, GetParent(list), reinterpret_cast<POINT*>(&cell), 2);
+    std::printf("list.cell.%ld=%ld,%ld,%ld,%ld\n", static_cast<long>(i), cell.left, cell.top,
+                cell.right - cell.left, cell.bottom - cell.top);
+}
+
+void PrintIconList(HWND list) {
     const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
     std::printf("list.count=%ld\n", static_cast<long>(count));
     std::printf("list.selection=%ld\n", static_cast<long>(SendMessageW(list, LB_GETCURSEL, 0, 0)));
     std::printf("list.top=%ld\n", static_cast<long>(SendMessageW(list, LB_GETTOPINDEX, 0, 0)));
+    RECT client{};
+    GetClientRect(list, &client);
+    MapWindowPoints(list, GetParent(list), reinterpret_cast<POINT*>(&client), 2);
+    std::printf("list.client=%ld,%ld,%ld,%ld\n", client.left, client.top,
+                client.right - client.left, client.bottom - client.top);
     for (LRESULT i = 0; i < count; ++i) {
         const LRESULT n = SendMessageW(list, LB_GETTEXTLEN, i, 0);
         std::wstring wide(static_cast<std::size_t>(n) + 1, L'\0');
         SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&wide[0]));
         wide.resize(wcslen(wide.c_str()));
         // The program stores ANSI texts: turn the text back into them to decode the key.
-        const int bytes = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+        const int bytes =
+            WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
         std::string ansi(static_cast<std::size_t>(bytes), '\0');
         WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, &ansi[0], bytes, nullptr, nullptr);
         ansi.resize(static_cast<std::size_t>(bytes > 0 ? bytes - 1 : 0));
@@ -114,13 +130,13 @@ void PrintIconList(HWND list)
         widePath.resize(wcslen(widePath.c_str()));
         std::printf("list.item.%ld=%u %s\n", static_cast<long>(i), item.index,
                     Printable(Utf8(widePath)).c_str());
+        PrintVisibleCell(list, i);
     }
 }
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     Search search{L"GlyphBay", nullptr};
     if (argc > 1) {
         const int n = MultiByteToWideChar(CP_UTF8, 0, argv[1], -1, nullptr, 0);
@@ -150,7 +166,6 @@ int main(int argc, char** argv)
         std::printf("focus=%d\n", control ? GetDlgCtrlID(control) : 0);
     }
     EnumChildWindows(dialog, PrintControl, reinterpret_cast<LPARAM>(dialog));
-    if (const HWND list = GetDlgItem(dialog, IDC_ICONLIST))
-        PrintIconList(list);
+    if (const HWND list = GetDlgItem(dialog, IDC_ICONLIST)) PrintIconList(list);
     return 0;
 }
