@@ -188,6 +188,11 @@ TEST_F(IconCells, AnItemThatCannotBeFetchedBeepsAndDrawsNoIcon) {
     ExpectDrawnIcon(static_cast<UINT>(-1), nullptr, ODS_FOCUS);
     ExpectDrawnIcon(0, nullptr);
     EXPECT_EQ(beeps.Beeps(), (std::vector<UINT>{0, 0}));
+    // With nothing selected the read-out keeps the status text, without a beep.
+    const std::string before = StatusText(hDlg);
+    SelectIconItem(hDlg, -1);
+    EXPECT_EQ(StatusText(hDlg), before);
+    EXPECT_EQ(beeps.Beeps().size(), 2u);
 }
 
 TEST_F(IconCells, EveryIconOfALargeLibraryDrawsAndReadsOutItsOwnIndex) {
@@ -196,8 +201,19 @@ TEST_F(IconCells, EveryIconOfALargeLibraryDrawsAndReadsOutItsOwnIndex) {
     ShowTypedFolder(hDlg, folder.Path());
     const std::vector<IconItem> items = IconListItems(hDlg);
     ASSERT_EQ(items.size(), 520u);
-    // Among them the indices with a byte of 255 and, on a double-byte code page, those whose
-    // low byte would be a lead byte: 129, 130, 255, 300, 511.
+    CPINFO codePage{};
+    GetCPInfo(CP_ACP, &codePage);
+    // On a single-byte code page the texts that the keys have always carried stay as they were.
+    if (codePage.MaxCharSize == 1) {
+        for (const unsigned k : {0u, 12u, 254u, 256u, 300u}) {
+            const char bytes[] = {static_cast<char>((k & 0xFF) + 1),
+                                  static_cast<char>((k >> 8) + 1)};
+            EXPECT_EQ(IconListText(hDlg, static_cast<int>(k)), path + std::string(bytes, 2)) << k;
+            EXPECT_EQ(IconListData(hDlg, static_cast<int>(k)), 0u) << k;
+        }
+    }
+    // Among them the indices with a byte of 255 (255, 511) and those whose low byte + 1 is a
+    // lead byte of the Japanese code page (128 to 158, 223 to 251).
     for (unsigned k = 0; k < 520; ++k) {
         SCOPED_TRACE("item " + std::to_string(k));
         EXPECT_EQ(items[k].path, path);
@@ -210,13 +226,17 @@ TEST_F(IconCells, EveryIconOfALargeLibraryDrawsAndReadsOutItsOwnIndex) {
 }
 
 TEST_F(IconCells, PathsUpToTheLongestThatTheShellOpensDrawAndReadOut) {
-    const std::string name = "long name, 1.dll";
-    // 253 is the longest path that still leaves room in the item text for the index bytes.
-    for (const std::size_t length : {253u, 254u, 258u, 259u}) {
-        SCOPED_TRACE("path of " + std::to_string(length));
+    struct Case {
+        std::size_t length, nameLength;
+    };
+    // 253 is the longest path that still leaves room in the item text for the index bytes; the
+    // long name makes a long read-out.
+    for (const Case c : {Case{253, 16}, Case{254, 16}, Case{258, 16}, Case{259, 200}}) {
+        SCOPED_TRACE("path of " + std::to_string(c.length));
+        const std::string name = std::string(c.nameLength - 16, 'n') + "long name, 1.dll";
         ScratchFolder root;
-        const std::string folder = NestedFolder(root.Path(), length - 1 - name.size());
-        ASSERT_EQ(folder.size() + 1 + name.size(), length);
+        const std::string folder = NestedFolder(root.Path(), c.length - 1 - name.size());
+        ASSERT_EQ(folder.size() + 1 + name.size(), c.length);
         ExpectThreeIconsOf(folder, name);
     }
 }

@@ -36,18 +36,25 @@ void PumpMessages() {
     }
 }
 
+std::string IconListText(HWND hDlg, int index) {
+    const LRESULT length = SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_GETTEXTLEN, index, 0);
+    if (length < 0) return "(no item " + std::to_string(index) + ")";
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_GETTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(strlen(text.c_str()));
+    return text;
+}
+
+std::uintptr_t IconListData(HWND hDlg, int index) {
+    return static_cast<std::uintptr_t>(
+        SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_GETITEMDATA, index, 0));
+}
+
 std::vector<IconItem> IconListItems(HWND hDlg) {
     std::vector<IconItem> items;
     const LRESULT count = SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        const LRESULT length = SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_GETTEXTLEN, i, 0);
-        std::string text(static_cast<std::size_t>(length) + 1, '\0');
-        SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&text[0]));
-        text.resize(static_cast<std::size_t>(length));
-        const auto data = static_cast<std::uintptr_t>(
-            SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_GETITEMDATA, i, 0));
-        items.push_back(DecodeIconItem(text, data));
-    }
+    for (int i = 0; i < count; ++i)
+        items.push_back(DecodeIconItem(IconListText(hDlg, i), IconListData(hDlg, i)));
     return items;
 }
 

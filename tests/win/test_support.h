@@ -19,8 +19,10 @@ void CloseTestDialog(HWND hDlg);
 // Handles the messages waiting for this thread's windows.
 void PumpMessages();
 
-// The icon list's items, decoded.
+// The icon list's items, decoded, and one item's text and data as the list gives them back.
 std::vector<IconItem> IconListItems(HWND hDlg);
+std::string IconListText(HWND hDlg, int index);
+std::uintptr_t IconListData(HWND hDlg, int index);
 int IconListSelection(HWND hDlg);
 std::string StatusText(HWND hDlg);
 std::string ControlText(HWND hDlg, int id);
