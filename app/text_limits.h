@@ -6,6 +6,7 @@
 constexpr int kFolderTextMax = 500;
 constexpr int kFolderTextSize = kFolderTextMax + 1;
 
-// The longest path in the ANSI code page that the platform's file and shell functions open.
+// The longest path that the platform's file and shell functions open, in characters (on a
+// double-byte code page a path can hold more bytes than that).
 constexpr int kPathMax = 259;
 constexpr int kPathSize = kPathMax + 1;

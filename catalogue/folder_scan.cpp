@@ -17,6 +17,11 @@ bool AnsiCodePageIsMultiByte() {
     return GetCPInfo(CP_ACP, &info) && info.MaxCharSize > 1;
 }
 
+// The number of characters of an ANSI text, as the platform counts them when it opens a path.
+int CharacterCount(const std::string& text) {
+    return MultiByteToWideChar(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0);
+}
+
 // The shell's count of the icons in a file: 0 or less when it holds none.
 int CountIcons(const std::string& path) {
     const HICON count = ExtractIconA(ProgramInstance(), path.c_str(), static_cast<UINT>(-1));
@@ -52,7 +57,7 @@ void ScanFolder(HWND hDlg) {
         if (!IsListableFile(entry.cFileName, entry.dwFileAttributes)) continue;
         const std::string path = FullPath(folder, entry.cFileName);
         // Longer paths cannot be opened through the ANSI functions, so hold no icon to list.
-        if (path.size() > static_cast<std::size_t>(kPathMax)) continue;
+        if (CharacterCount(path) > kPathMax) continue;
         const int count = CountIcons(path);
         if (count > 0) AddIconItems(hDlg, path, count, multiByteCodePage);
     } while (FindNextFileA(search, &entry));

@@ -4,11 +4,11 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <cstring>
 #include <string>
 
 #include "../app/main_dialog.h"
 #include "../app/platform_seams.h"
-#include "../app/text_limits.h"
 #include "icon_item_key.h"
 #include "status_text.h"
 
@@ -18,25 +18,33 @@ namespace {
 constexpr int kIconInset = 9;
 
 // Reads item number index of the icon list; false when there is no such item.
-bool FetchIconItem(HWND hDlg, WPARAM index, IconItem* item)
-{
+bool FetchIconItem(HWND hDlg, WPARAM index, IconItem* item) {
+    // The length given may exceed the text's (on a double-byte code page the list box allows
+    // two bytes a character) but never falls short of it.
     const LRESULT length = SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_GETTEXTLEN, index, 0);
-    if (length == LB_ERR || length > kFolderTextMax) // every text the scan adds fits
-        return false;
-    char text[kFolderTextSize];
+    if (length == LB_ERR) return false;
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
     if (SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_GETTEXT, index,
-                            reinterpret_cast<LPARAM>(text)) == LB_ERR)
+                            reinterpret_cast<LPARAM>(&text[0])) == LB_ERR)
         return false;
+    text.resize(std::strlen(text.c_str()));
     const auto data = static_cast<std::uintptr_t>(
         SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_GETITEMDATA, index, 0));
     *item = DecodeIconItem(text, data);
     return true;
 }
 
+// The lead bytes of the system's ANSI code page, in which the item texts are written.
+LeadBytes SystemLeadBytes() {
+    LeadBytes leadBytes{};
+    for (unsigned byte = 0; byte < leadBytes.size(); ++byte)
+        leadBytes[byte] = IsDBCSLeadByte(static_cast<BYTE>(byte)) != FALSE;
+    return leadBytes;
+}
+
 } // namespace
 
-BOOL DrawIconCell(HWND hDlg, const DRAWITEMSTRUCT* item)
-{
+BOOL DrawIconCell(HWND hDlg, const DRAWITEMSTRUCT* item) {
     RECT cell = item->rcItem;
     if (item->itemState & ODS_SELECTED)
         DrawEdge(item->hDC, &cell, EDGE_ETCHED, BF_RECT | BF_MIDDLE);
@@ -59,13 +67,13 @@ BOOL DrawIconCell(HWND hDlg, const DRAWITEMSTRUCT* item)
     return TRUE;
 }
 
-BOOL ShowItemInStatus(HWND hDlg)
-{
+BOOL ShowItemInStatus(HWND hDlg) {
     const LRESULT selected = SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_GETCURSEL, 0, 0);
     IconItem icon;
     if (selected == LB_ERR || !FetchIconItem(hDlg, static_cast<WPARAM>(selected), &icon))
         return TRUE;
-    const std::string text = StatusText(icon.path, icon.index);
-    SendDlgItemMessageA(hDlg, IDC_STATUSBAR, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    const std::string text = StatusText(icon.path, icon.index, SystemLeadBytes());
+    SendDlgItemMessageA(hDlg, IDC_STATUSBAR, SB_SETTEXTA, 0,
+                        reinterpret_cast<LPARAM>(text.c_str()));
     return TRUE;
 }

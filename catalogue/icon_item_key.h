@@ -7,7 +7,7 @@
 // An item normally carries everything in its text: the path followed by two bytes, the icon
 // index's low byte + 1 and high byte + 1, so neither is a zero byte. That text cannot carry an
 // index byte of 255 (it would become a zero byte), a path over 253 characters (the text is kept
-// to 255), nor, on a multi-byte code page, an index byte of 0x80 or more (the list box stores
+// to 255), nor, on a multi-byte code page, a stored byte of 0x80 or more (the list box stores
 // Unicode, and a lone lead byte does not survive the round trip). Such an item holds the bare
 // path as its text and the index in its item data, tagged with kWideIndexTag; the item data of
 // every other item stays 0.

@@ -43,6 +43,44 @@ def list_items(state):
     return items
 
 
+def rect(state, key):
+    """A rectangle that the probe printed, as (x, y, width, height)."""
+    return tuple(int(v) for v in state[key].split(","))
+
+
+def visible_cells(state, whole=False):
+    """The icon list's cells that show (whole: only those that show whole), as
+    {item: (x, y, width, height)} in client coordinates."""
+    lx, ly, lw, lh = rect(state, "list.client")
+    cells = {}
+    for key in state:
+        if key.startswith("list.cell."):
+            x, y, w, h = rect(state, key)
+            if not whole or (x >= lx and y >= ly and x + w <= lx + lw and y + h <= ly + lh):
+                cells[int(key.split(".")[2])] = (x, y, w, h)
+    return cells
+
+
+def fixture_colour(k):
+    """The colour of every pixel of icon k of the fixture DLLs, as (R, G, B)."""
+    return (k & 0xFF, (k >> 8) & 0xFF, 0xA5)
+
+
+class Image:
+    """A picture's pixels, read from a binary PPM (P6, 8 bits a channel)."""
+
+    def __init__(self, ppm):
+        fields = ppm.split(maxsplit=4)  # P6, width, height, maximum value, the pixels
+        if fields[0] != b"P6" or fields[3] != b"255":
+            raise AssertionError("not an 8-bit PPM picture")
+        self.width, self.height = int(fields[1]), int(fields[2])
+        self.pixels = ppm[len(ppm) - 3 * self.width * self.height:]
+
+    def pixel(self, x, y):
+        i = 3 * (y * self.width + x)
+        return tuple(self.pixels[i:i + 3])
+
+
 def xdotool(*args, check=True):
     out = subprocess.run(["xdotool", *args], capture_output=True, text=True, timeout=60)
     if check and out.returncode != 0:
@@ -112,6 +150,21 @@ class Program:
         path = os.path.join(ARTIFACTS, name)
         subprocess.run(["import", "-window", "root", path], check=True, timeout=60)
         return path
+
+    def window_image(self):
+        """The window's pixels as they show now; the window has no frame, so (x, y) of the
+        picture are client coordinates."""
+        out = subprocess.run(["import", "-window", self.window, "-depth", "8", "ppm:-"], capture_output=True,
+                             check=True, timeout=60)
+        return Image(out.stdout)
+
+    def show_typed_folder(self, folder):
+        """Types folder into the folder box's field and presses Enter."""
+        x, y, width, height = rect(self.state(), "control.101.rect")
+        self.click(x + width // 3, y + height // 2)
+        self.key("End", "shift+Home")  # the edit field knows no select-all key
+        self.type(folder)
+        self.key("Return")
 
     def state(self, title="GlyphBay"):
         return probe(title)

@@ -3,6 +3,10 @@
 // carries across processes whole).
 //
 //   probe.exe [title]    the top-level dialog with exactly this title (default "GlyphBay")
+//
+// The icon list gives list.count, list.selection, list.top, list.client (the list's client area),
+// list.item.N=<index> <path> for every item, and list.cell.N for each cell that shows; areas are
+// x,y,width,height in the dialog's client coordinates.
 #include <windows.h>
 
 #include <cstdio>
@@ -84,11 +88,29 @@ BOOL CALLBACK PrintControl(HWND control, LPARAM lParam) {
     return TRUE;
 }
 
+// The cell of item i in dialog client coordinates, if any of it shows in the list.
+void PrintVisibleCell(HWND list, LRESULT i) {
+    RECT cell{}, client{}, seen{};
+    GetClientRect(list, &client);
+    if (SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(&cell)) == LB_ERR ||
+        !IntersectRect(&seen, &cell, &client))
+        return;
+    MapWindowPoints(list, GetParent(list), reinterpret_cast<POINT*>(&cell), 2);
+    std::printf("list.cell.%ld=%ld,%ld,%ld,%ld\n", static_cast<long>(i), cell.left, cell.top,
+                cell.right - cell.left, cell.bottom - cell.top);
+}
+
 void PrintIconList(HWND list) {
     const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
     std::printf("list.count=%ld\n", static_cast<long>(count));
     std::printf("list.selection=%ld\n", static_cast<long>(SendMessageW(list, LB_GETCURSEL, 0, 0)));
     std::printf("list.top=%ld\n", static_cast<long>(SendMessageW(list, LB_GETTOPINDEX, 0, 0)));
+    RECT client{};
+    GetClientRect(list, &client);
+    MapWindowPoints(list, GetParent(list), reinterpret_cast<POINT*>(&client), 2);
+    std::printf("list.client=%ld,%ld,%ld,%ld\n", client.left, client.top,
+                client.right - client.left, client.bottom - client.top);
     for (LRESULT i = 0; i < count; ++i) {
         const LRESULT n = SendMessageW(list, LB_GETTEXTLEN, i, 0);
         std::wstring wide(static_cast<std::size_t>(n) + 1, L'\0');
@@ -108,6 +130,7 @@ void PrintIconList(HWND list) {
         widePath.resize(wcslen(widePath.c_str()));
         std::printf("list.item.%ld=%u %s\n", static_cast<long>(i), item.index,
                     Printable(Utf8(widePath)).c_str());
+        PrintVisibleCell(list, i);
     }
 }
 

@@ -36,18 +36,25 @@ void PumpMessages() {
     }
 }
 
+std::string IconListText(HWND hDlg, int index) {
+    const LRESULT length = SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_GETTEXTLEN, index, 0);
+    if (length < 0) return "(no item " + std::to_string(index) + ")";
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_GETTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(strlen(text.c_str()));
+    return text;
+}
+
+std::uintptr_t IconListData(HWND hDlg, int index) {
+    return static_cast<std::uintptr_t>(
+        SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_GETITEMDATA, index, 0));
+}
+
 std::vector<IconItem> IconListItems(HWND hDlg) {
     std::vector<IconItem> items;
     const LRESULT count = SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        const LRESULT length = SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_GETTEXTLEN, i, 0);
-        std::string text(static_cast<std::size_t>(length) + 1, '\0');
-        SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&text[0]));
-        text.resize(static_cast<std::size_t>(length));
-        const auto data = static_cast<std::uintptr_t>(
-            SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_GETITEMDATA, i, 0));
-        items.push_back(DecodeIconItem(text, data));
-    }
+    for (int i = 0; i < count; ++i)
+        items.push_back(DecodeIconItem(IconListText(hDlg, i), IconListData(hDlg, i)));
     return items;
 }
 
@@ -73,6 +80,49 @@ void ShowTypedFolder(HWND hDlg, const std::string& folder) {
     SendDlgItemMessageA(hDlg, IDC_FOLDER, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
     SetDlgItemTextA(hDlg, IDC_FOLDER, folder.c_str());
     SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+}
+
+void SelectIconItem(HWND hDlg, int index) {
+    SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDC_ICONLIST, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(GetDlgItem(hDlg, IDC_ICONLIST)));
+}
+
+COLORREF FixtureColour(unsigned k) {
+    return RGB(k & 0xFF, (k >> 8) & 0xFF, 0xA5);
+}
+
+MemoryCanvas::MemoryCanvas(int width, int height, COLORREF fill)
+    : width_(width), height_(height), dc_(CreateCompatibleDC(nullptr)) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height; // top-down: row y starts at bits_ + y * width
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!bitmap_) throw std::runtime_error("no DIB section");
+    bits_ = static_cast<const DWORD*>(bits);
+    old_ = SelectObject(dc_, bitmap_);
+    const HBRUSH brush = CreateSolidBrush(fill);
+    const RECT all{0, 0, width, height};
+    FillRect(dc_, &all, brush);
+    DeleteObject(brush);
+}
+
+MemoryCanvas::~MemoryCanvas() {
+    SelectObject(dc_, old_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+}
+
+COLORREF MemoryCanvas::Pixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) throw std::out_of_range("pixel");
+    GdiFlush();
+    const DWORD p = bits_[y * width_ + x]; // 0x00RRGGBB
+    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
 }
 
 namespace {

@@ -19,14 +19,43 @@ void CloseTestDialog(HWND hDlg);
 // Handles the messages waiting for this thread's windows.
 void PumpMessages();
 
-// The icon list's items, decoded.
+// The icon list's items, decoded, and one item's text and data as the list gives them back.
 std::vector<IconItem> IconListItems(HWND hDlg);
+std::string IconListText(HWND hDlg, int index);
+std::uintptr_t IconListData(HWND hDlg, int index);
 int IconListSelection(HWND hDlg);
 std::string StatusText(HWND hDlg);
 std::string ControlText(HWND hDlg, int id);
 
 // Types folder into the folder box's edit field (no entry selected) and presses Enter.
 void ShowTypedFolder(HWND hDlg, const std::string& folder);
+
+// Selects item index of the icon list and tells the dialog, as the list box does on a click.
+void SelectIconItem(HWND hDlg, int index);
+
+// The colour of every pixel of icon k of the fixture DLLs.
+COLORREF FixtureColour(unsigned k);
+
+// A 32-bit bitmap selected into a memory device context, filled with one colour at first.
+class MemoryCanvas {
+  public:
+    MemoryCanvas(int width, int height, COLORREF fill);
+    ~MemoryCanvas();
+    MemoryCanvas(const MemoryCanvas&) = delete;
+    MemoryCanvas& operator=(const MemoryCanvas&) = delete;
+
+    HDC Dc() const {
+        return dc_;
+    }
+    COLORREF Pixel(int x, int y) const;
+
+  private:
+    int width_, height_;
+    HDC dc_;
+    HBITMAP bitmap_;
+    HGDIOBJ old_;
+    const DWORD* bits_;
+};
 
 // A fresh, empty folder under the temporary folder; removed with everything in it when the
 // object goes.
