@@ -1,8 +1,7 @@
 // The platform calls behind the test seams: the real functions.
 #include "platform_seams.h"
 
-PlatformSeams& Platform()
-{
-    static PlatformSeams seams{MessageBeep};
+PlatformSeams& Platform() {
+    static PlatformSeams seams{MessageBeep, MessageBoxA, ExitProcess};
     return seams;
 }

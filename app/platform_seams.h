@@ -1,11 +1,13 @@
-// Platform calls that the tests replace, to observe them (a beep) or to make them fail. The
-// program itself never changes them: each starts as the real platform function.
+// Platform calls that the tests replace, to observe them (a beep, the error report) or to make
+// them fail. The program itself never changes them: each starts as the real platform function.
 #pragma once
 
 #include <windows.h>
 
 struct PlatformSeams {
     BOOL(WINAPI* messageBeep)(UINT type);
+    int(WINAPI* messageBox)(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
+    void(WINAPI* exitProcess)(UINT exitCode);
 };
 
 PlatformSeams& Platform();
