@@ -1,13 +1,17 @@
 // Platform calls that the tests replace, to observe them (a beep, the error report) or to make
-// them fail. The program itself never changes them: each starts as the real platform function.
+// them fail (the shell's allocator). The program itself never changes them: each starts as the
+// real platform function.
 #pragma once
 
 #include <windows.h>
+
+#include <objidl.h>
 
 struct PlatformSeams {
     BOOL(WINAPI* messageBeep)(UINT type);
     int(WINAPI* messageBox)(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
     void(WINAPI* exitProcess)(UINT exitCode);
+    HRESULT(WINAPI* shGetMalloc)(IMalloc** allocator);
 };
 
 PlatformSeams& Platform();
