@@ -3,6 +3,9 @@
 // carries across processes whole).
 //
 //   probe.exe [title]    the top-level dialog with exactly this title (default "GlyphBay")
+//
+// Besides the controls: list.* (the icon list's items, decoded) and folder.* (the folder box's
+// entries and selection).
 #include <windows.h>
 
 #include <cstdio>
@@ -13,8 +16,7 @@
 
 namespace {
 
-std::string Utf8(const std::wstring& text)
-{
+std::string Utf8(const std::wstring& text) {
     const int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
     std::string out(static_cast<std::size_t>(n), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &out[0], n, nullptr, nullptr);
@@ -22,18 +24,17 @@ std::string Utf8(const std::wstring& text)
     return out;
 }
 
-std::wstring WindowTextW(HWND window)
-{
+std::wstring WindowTextW(HWND window) {
     const LRESULT n = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
     std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
-    SendMessageW(window, WM_GETTEXT, static_cast<WPARAM>(n + 1), reinterpret_cast<LPARAM>(&text[0]));
+    SendMessageW(window, WM_GETTEXT, static_cast<WPARAM>(n + 1),
+                 reinterpret_cast<LPARAM>(&text[0]));
     text.resize(wcslen(text.c_str()));
     return text;
 }
 
 // Escapes the characters that would break a line of output.
-std::string Printable(const std::string& text)
-{
+std::string Printable(const std::string& text) {
     std::string out;
     for (char c : text) {
         if (c == '\n')
@@ -53,8 +54,7 @@ struct Search {
     HWND found;
 };
 
-BOOL CALLBACK FindDialog(HWND window, LPARAM lParam)
-{
+BOOL CALLBACK FindDialog(HWND window, LPARAM lParam) {
     auto* search = reinterpret_cast<Search*>(lParam);
     wchar_t className[64] = L"";
     GetClassNameW(window, className, 64);
@@ -66,19 +66,16 @@ BOOL CALLBACK FindDialog(HWND window, LPARAM lParam)
     return TRUE;
 }
 
-void PrintRect(const char* key, HWND dialog, HWND control)
-{
+void PrintRect(const char* key, HWND dialog, HWND control) {
     RECT r;
     GetWindowRect(control, &r);
     MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&r), 2);
     std::printf("%s=%ld,%ld,%ld,%ld\n", key, r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
-BOOL CALLBACK PrintControl(HWND control, LPARAM lParam)
-{
+BOOL CALLBACK PrintControl(HWND control, LPARAM lParam) {
     const HWND dialog = reinterpret_cast<HWND>(lParam);
-    if (GetParent(control) != dialog)
-        return TRUE;
+    if (GetParent(control) != dialog) return TRUE;
     const int id = GetDlgCtrlID(control);
     wchar_t className[64] = L"";
     GetClassNameW(control, className, 64);
@@ -90,8 +87,7 @@ BOOL CALLBACK PrintControl(HWND control, LPARAM lParam)
     return TRUE;
 }
 
-void PrintIconList(HWND list)
-{
+void PrintIconList(HWND list) {
     const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
     std::printf("list.count=%ld\n", static_cast<long>(count));
     std::printf("list.selection=%ld\n", static_cast<long>(SendMessageW(list, LB_GETCURSEL, 0, 0)));
@@ -102,7 +98,8 @@ void PrintIconList(HWND list)
         SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&wide[0]));
         wide.resize(wcslen(wide.c_str()));
         // The program stores ANSI texts: turn the text back into them to decode the key.
-        const int bytes = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+        const int bytes =
+            WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
         std::string ansi(static_cast<std::size_t>(bytes), '\0');
         WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, &ansi[0], bytes, nullptr, nullptr);
         ansi.resize(static_cast<std::size_t>(bytes > 0 ? bytes - 1 : 0));
@@ -117,10 +114,24 @@ void PrintIconList(HWND list)
     }
 }
 
+// The folder box's list (the folder history) and its selected entry.
+void PrintFolderList(HWND combo) {
+    const LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
+    std::printf("folder.count=%ld\n", static_cast<long>(count));
+    std::printf("folder.selection=%ld\n",
+                static_cast<long>(SendMessageW(combo, CB_GETCURSEL, 0, 0)));
+    for (LRESULT i = 0; i < count; ++i) {
+        const LRESULT n = SendMessageW(combo, CB_GETLBTEXTLEN, i, 0);
+        std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
+        SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(&text[0]));
+        text.resize(wcslen(text.c_str()));
+        std::printf("folder.item.%ld=%s\n", static_cast<long>(i), Printable(Utf8(text)).c_str());
+    }
+}
+
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     Search search{L"GlyphBay", nullptr};
     if (argc > 1) {
         const int n = MultiByteToWideChar(CP_UTF8, 0, argv[1], -1, nullptr, 0);
@@ -150,7 +161,7 @@ int main(int argc, char** argv)
         std::printf("focus=%d\n", control ? GetDlgCtrlID(control) : 0);
     }
     EnumChildWindows(dialog, PrintControl, reinterpret_cast<LPARAM>(dialog));
-    if (const HWND list = GetDlgItem(dialog, IDC_ICONLIST))
-        PrintIconList(list);
+    if (const HWND list = GetDlgItem(dialog, IDC_ICONLIST)) PrintIconList(list);
+    if (const HWND combo = GetDlgItem(dialog, IDC_FOLDER)) PrintFolderList(combo);
     return 0;
 }
