@@ -3,6 +3,9 @@
 
 #include <commctrl.h>
 
+#include <cstdint>
+#include <exception>
+#include <new>
 #include <string>
 
 #include "../about/about_box.h"
@@ -11,6 +14,7 @@
 #include "../folders/folder_history.h"
 #include "../folders/folder_picker.h"
 #include "../resources/resource_ids.h"
+#include "error_report.h"
 #include "main_layout.h"
 
 namespace {
@@ -51,13 +55,7 @@ BOOL OnCommand(HWND hDlg, WORD id, WORD code) {
     }
 }
 
-} // namespace
-
-HINSTANCE ProgramInstance() {
-    return GetModuleHandleA(nullptr);
-}
-
-INT_PTR CALLBACK MainDialogProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR HandleMessage(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SIZE:
         LayoutMainDialog(hDlg, LOWORD(lParam), HIWORD(lParam));
@@ -69,6 +67,34 @@ INT_PTR CALLBACK MainDialogProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM l
     case WM_COMMAND: return OnCommand(hDlg, LOWORD(wParam), HIWORD(wParam));
     default: return FALSE;
     }
+}
+
+// Errors from the runtime carry no address of their own: the report names the procedure that
+// was handling the message.
+std::uintptr_t ProcedureAddress() {
+    return reinterpret_cast<std::uintptr_t>(&MainDialogProc);
+}
+
+} // namespace
+
+HINSTANCE ProgramInstance() {
+    return GetModuleHandleA(nullptr);
+}
+
+INT_PTR CALLBACK MainDialogProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam) {
+    // No error may unwind into the platform's dialog manager: each one is reported here.
+    try {
+        return HandleMessage(hDlg, message, wParam, lParam);
+    } catch (const ProgramError& error) {
+        ReportErrorAndExit(error.kind, error.message, error.address);
+    } catch (const std::bad_alloc&) {
+        ReportErrorAndExit("EOutOfMemory", "Out of memory", ProcedureAddress());
+    } catch (const std::exception& error) {
+        ReportErrorAndExit("Exception", error.what(), ProcedureAddress());
+    } catch (...) {
+        ReportErrorAndExit("Exception", "", ProcedureAddress());
+    }
+    return FALSE;
 }
 
 void GetFolderText(HWND hDlg, char* buffer, int limit) {

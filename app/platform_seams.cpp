@@ -2,8 +2,10 @@
 #include "platform_seams.h"
 
 #include <shellapi.h>
+#include <shlobj.h>
 
 PlatformSeams& Platform() {
-    static PlatformSeams seams{MessageBeep, ShellExecuteA, GetSystemDefaultLangID};
+    static PlatformSeams seams{MessageBeep, ShellExecuteA, GetSystemDefaultLangID, MessageBoxA,
+                               ExitProcess, SHGetMalloc};
     return seams;
 }

@@ -3,6 +3,13 @@
 
 #include <windows.h>
 
+#include "../app/text_limits.h"
+
+// The settings file's full path, next to the executable; set once at start by
+// MakeSettingsFileName. Empty when the executable's path cannot be had whole: then the history
+// is neither read nor written.
+extern char SettingsFileName[kSettingsPathSize];
+
 // Works out the settings file's path next to the executable; called once at start.
 void MakeSettingsFileName();
 

@@ -1,6 +1,7 @@
 """Drives the real GlyphBay under Wine and Xvfb like a person: keys, clicks, screenshots."""
 
 import os
+import re
 import shutil
 import subprocess
 import tempfile
@@ -8,6 +9,7 @@ import time
 import unittest
 
 EXE = os.environ.get("GLYPHBAY_EXE", "")
+FAILING_ALLOC = os.environ.get("GLYPHBAY_FAILING_ALLOC", "")
 PROBE = os.environ.get("GLYPHBAY_PROBE", "")
 FIXTURES = os.environ.get("GLYPHBAY_FIXTURES", "")
 ARTIFACTS = os.environ.get("GLYPHBAY_ARTIFACTS", tempfile.gettempdir())
@@ -32,6 +34,16 @@ def probe(title="GlyphBay"):
 def numbers(state, key):
     """A value of the probe that holds numbers, such as "control.105.rect" or "client"."""
     return tuple(int(v) for v in state[key].split(","))
+
+
+def unescape(text):
+    """A probe value as the program holds it (the probe escapes backslashes and line breaks)."""
+    return re.sub(r"\\(.)", lambda m: {"n": "\n", "r": "\r"}.get(m.group(1), m.group(1)), text)
+
+
+def folder_entries(state):
+    """The folder box's entries (the folder history), in order."""
+    return [unescape(state["folder.item.%d" % i]) for i in range(int(state.get("folder.count", "0")))]
 
 
 def list_items(state):
@@ -100,13 +112,16 @@ def wait_for(condition, timeout=20.0, what="a condition"):
 
 
 class Program:
-    """One run of the program, copied with its own folder so that its settings file is its own."""
+    """One run of the program, copied with its own folder so that its settings file is its own.
+    exe: the executable to copy (the program by default)."""
 
-    def __init__(self, folder=None):
+    def __init__(self, folder=None, exe=None):
         self.folder = folder or tempfile.mkdtemp(prefix="glyphbay-e2e-")
-        self.exe = os.path.join(self.folder, "glyphbay.exe")
+        exe = exe or EXE
+        self.name = os.path.basename(exe)
+        self.exe = os.path.join(self.folder, self.name)
         if not os.path.exists(self.exe):
-            shutil.copy(EXE, self.exe)
+            shutil.copy(exe, self.exe)
         self.process = None
         self.window = None
 
@@ -174,7 +189,7 @@ class Program:
 
     def kill(self):
         if self.process and self.process.poll() is None:
-            subprocess.run(["wine", "taskkill", "/f", "/im", "glyphbay.exe"],
+            subprocess.run(["wine", "taskkill", "/f", "/im", self.name],
                            capture_output=True, timeout=60)
             try:
                 self.process.wait(timeout=20)
@@ -197,11 +212,14 @@ class Picture:
 
 
 class ProgramTest(unittest.TestCase):
-    """Runs each test with a fresh copy of the program, ended again however the test ends."""
+    """Runs each test with a fresh copy of the program (or of exe), ended again however the test
+    ends."""
+
+    exe = None
 
     def setUp(self):
         if not (EXE and PROBE and os.environ.get("DISPLAY")):
             self.fail("needs GLYPHBAY_EXE, GLYPHBAY_PROBE and an X display (scripts/test.sh sets them)")
-        self.program = Program()
+        self.program = Program(exe=self.exe)
         self.addCleanup(shutil.rmtree, self.program.folder, True)
         self.addCleanup(self.program.kill)

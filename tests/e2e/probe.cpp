@@ -6,7 +6,8 @@
 //
 // The icon list gives list.count, list.selection, list.top, list.client (the list's client area),
 // list.item.N=<index> <path> for every item, and list.cell.N for each cell that shows; areas are
-// x,y,width,height in the dialog's client coordinates.
+// x,y,width,height in the dialog's client coordinates. The folder box gives folder.* (its
+// entries and selection).
 #include <windows.h>
 
 #include <cstdio>
@@ -134,6 +135,21 @@ void PrintIconList(HWND list) {
     }
 }
 
+// The folder box's list (the folder history) and its selected entry.
+void PrintFolderList(HWND combo) {
+    const LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
+    std::printf("folder.count=%ld\n", static_cast<long>(count));
+    std::printf("folder.selection=%ld\n",
+                static_cast<long>(SendMessageW(combo, CB_GETCURSEL, 0, 0)));
+    for (LRESULT i = 0; i < count; ++i) {
+        const LRESULT n = SendMessageW(combo, CB_GETLBTEXTLEN, i, 0);
+        std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
+        SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(&text[0]));
+        text.resize(wcslen(text.c_str()));
+        std::printf("folder.item.%ld=%s\n", static_cast<long>(i), Printable(Utf8(text)).c_str());
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -170,5 +186,6 @@ int main(int argc, char** argv) {
     }
     EnumChildWindows(dialog, PrintControl, reinterpret_cast<LPARAM>(dialog));
     if (const HWND list = GetDlgItem(dialog, IDC_ICONLIST)) PrintIconList(list);
+    if (const HWND combo = GetDlgItem(dialog, IDC_FOLDER)) PrintFolderList(combo);
     return 0;
 }

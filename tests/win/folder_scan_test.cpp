@@ -36,18 +36,7 @@ Expected ExpectedItems(const std::string& folder,
     return result;
 }
 
-class FolderScan : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        DeleteFileA((TestDirectory() + "\\glyphbay.ini").c_str());
-        hDlg = OpenMainDialog();
-    }
-    void TearDown() override {
-        CloseTestDialog(hDlg);
-    }
-
-    HWND hDlg = nullptr;
-};
+using FolderScan = MainDialogTest;
 
 TEST_F(FolderScan, ListsEveryIconOfEveryFileAndNothingElse) {
     ScratchFolder folder;
@@ -129,7 +118,7 @@ TEST_F(FolderScan, EnterDoesNotTouchTheFolderBox) {
     folder.AddFixture("icons1.dll", "a.dll");
     ShowTypedFolder(hDlg, folder.Path());
     EXPECT_EQ(ControlText(hDlg, IDC_FOLDER), folder.Path());
-    EXPECT_EQ(SendDlgItemMessageA(hDlg, IDC_FOLDER, CB_GETCOUNT, 0, 0), 0);
+    EXPECT_EQ(HistoryEntries(hDlg), std::vector<std::string>{emptyFolder.Path()});
 }
 
 } // namespace

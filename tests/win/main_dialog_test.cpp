@@ -78,20 +78,24 @@ TEST(MainIcon, IsOne32By32ImageOf256Colours) {
     EXPECT_EQ(entry[6] | entry[7] << 8, 8); // bits per pixel
 }
 
-class MainDialog : public ::testing::Test {
+// The first start: no settings file next to the executable.
+class FirstStart : public ::testing::Test {
   protected:
     void SetUp() override {
-        DeleteFileA((TestDirectory() + "\\glyphbay.ini").c_str());
+        settings.Remove();
         hDlg = OpenMainDialog();
     }
     void TearDown() override {
         CloseTestDialog(hDlg);
     }
 
+    TestSettingsFile settings;
     HWND hDlg = nullptr;
 };
 
-TEST_F(MainDialog, StartsWithTheWindowsDirectoryListedAndTheStartText) {
+using MainDialog = MainDialogTest;
+
+TEST_F(FirstStart, ListsTheWindowsDirectoryAndShowsTheStartText) {
     char windows[MAX_PATH];
     GetWindowsDirectoryA(windows, MAX_PATH);
     EXPECT_EQ(ControlText(hDlg, IDC_FOLDER), windows);
@@ -112,10 +116,12 @@ TEST_F(MainDialog, StartsWithTheWindowsDirectoryListedAndTheStartText) {
     EXPECT_EQ(GetFocus(), GetDlgItem(hDlg, IDC_BROWSE));
     EXPECT_NE(GetDlgItem(hDlg, IDC_STATUSBAR), nullptr);
     EXPECT_NE(GetClassLongPtrA(hDlg, GCLP_HICON), 0);
+    EXPECT_TRUE(HistoryEntries(hDlg).empty());
 }
 
 TEST_F(MainDialog, TypedFolderIsCutTo500Characters) {
     const std::string typed(600, 'x');
+    SendDlgItemMessageA(hDlg, IDC_FOLDER, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
     SetDlgItemTextA(hDlg, IDC_FOLDER, typed.c_str());
     char buffer[501];
     GetFolderText(hDlg, buffer, 500);
@@ -123,6 +129,7 @@ TEST_F(MainDialog, TypedFolderIsCutTo500Characters) {
 }
 
 TEST_F(MainDialog, FolderTextIsTheSelectedEntryWhenThereIsOne) {
+    SendDlgItemMessageA(hDlg, IDC_FOLDER, CB_RESETCONTENT, 0, 0);
     SendDlgItemMessageA(hDlg, IDC_FOLDER, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("c:\\one"));
     SendDlgItemMessageA(hDlg, IDC_FOLDER, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("c:\\two"));
     SendDlgItemMessageA(hDlg, IDC_FOLDER, CB_SETCURSEL, 1, 0);

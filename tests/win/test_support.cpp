@@ -190,6 +190,75 @@ std::string ScratchFolder::AddSubfolder(const std::string& name) const {
 
 namespace {
 
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    std::string bytes(GetFileSize(file, nullptr), '\0');
+    DWORD read = 0;
+    if (!bytes.empty()) ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr);
+    CloseHandle(file);
+    bytes.resize(read);
+    return bytes;
+}
+
+} // namespace
+
+TestSettingsFile::TestSettingsFile()
+    : path_(TestDirectory() + "\\glyphbay.ini"), saved_(ReadWholeFile(path_)) {}
+
+TestSettingsFile::~TestSettingsFile() {
+    if (saved_)
+        Write(*saved_);
+    else
+        Remove();
+}
+
+void TestSettingsFile::Write(const std::string& text) const {
+    const HANDLE file = CreateFileA(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot write " + path_);
+    DWORD written = 0;
+    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+void TestSettingsFile::Remove() const {
+    DeleteFileA(path_.c_str());
+}
+
+std::optional<std::string> TestSettingsFile::Read() const {
+    return ReadWholeFile(path_);
+}
+
+std::vector<std::string> HistoryEntries(HWND hDlg) {
+    std::vector<std::string> entries;
+    const LRESULT count = SendDlgItemMessageA(hDlg, IDC_FOLDER, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        const LRESULT length = SendDlgItemMessageA(hDlg, IDC_FOLDER, CB_GETLBTEXTLEN, i, 0);
+        std::string text(static_cast<std::size_t>(length) + 1, '\0');
+        SendDlgItemMessageA(hDlg, IDC_FOLDER, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(&text[0]));
+        text.resize(static_cast<std::size_t>(length));
+        entries.push_back(text);
+    }
+    return entries;
+}
+
+int HistorySelection(HWND hDlg) {
+    return static_cast<int>(SendDlgItemMessageA(hDlg, IDC_FOLDER, CB_GETCURSEL, 0, 0));
+}
+
+void MainDialogTest::SetUp() {
+    settings.Write("[Dir]\r\n0=" + emptyFolder.Path() + "\r\n");
+    hDlg = OpenMainDialog();
+}
+
+void MainDialogTest::TearDown() {
+    CloseTestDialog(hDlg);
+}
+
+namespace {
+
 // Reads a dialog template's parts in their stored order.
 class TemplateReader {
   public:

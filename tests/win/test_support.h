@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -76,6 +79,44 @@ class ScratchFolder {
 
   private:
     std::string path_;
+};
+
+// The settings file next to the test executable, which the dialogs that OpenMainDialog opens
+// read and write. What was there before comes back when the object goes.
+class TestSettingsFile {
+  public:
+    TestSettingsFile();
+    ~TestSettingsFile();
+    TestSettingsFile(const TestSettingsFile&) = delete;
+    TestSettingsFile& operator=(const TestSettingsFile&) = delete;
+
+    const std::string& Path() const {
+        return path_;
+    }
+    void Write(const std::string& text) const;
+    void Remove() const;
+    // The file's bytes; nothing when there is no file.
+    std::optional<std::string> Read() const;
+
+  private:
+    std::string path_;
+    std::optional<std::string> saved_;
+};
+
+// The entries of the folder box's list, in order.
+std::vector<std::string> HistoryEntries(HWND hDlg);
+int HistorySelection(HWND hDlg);
+
+// The main dialog opened with a history of one empty folder, so that it starts without scanning
+// a large folder; the settings file is put back afterwards.
+class MainDialogTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    TestSettingsFile settings;
+    ScratchFolder emptyFolder;
+    HWND hDlg = nullptr;
 };
 
 // A dialog template read back from the executable's resources, as stored.

@@ -1,0 +1,145 @@
+// The Browse command through the shell's real folder picker.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "../../app/main_dialog.h"
+#include "../../app/platform_seams.h"
+#include "../../folders/folder_history.h"
+#include "picker_driver.h"
+#include "shell_allocator_spy.h"
+#include "test_support.h"
+
+namespace {
+
+using Entries = std::vector<std::string>;
+
+std::string Lower(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 0x20);
+    return text;
+}
+
+void Confirm(HWND picker) {
+    ClickPickerButton(picker, IDOK);
+}
+
+void Cancel(HWND picker) {
+    ClickPickerButton(picker, IDCANCEL);
+}
+
+// Puts text into the folder box's edit field, as typed and not yet shown.
+void TypeFolder(HWND hDlg, const std::string& text) {
+    SendDlgItemMessageA(hDlg, IDC_FOLDER, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    SetDlgItemTextA(hDlg, IDC_FOLDER, text.c_str());
+}
+
+class FolderPicker : public MainDialogTest {
+  protected:
+    void SetUp() override {
+        MainDialogTest::SetUp();
+        saved = Platform();
+        Platform().shGetMalloc = SpyShGetMalloc;
+        ResetAllocatorSpy(false);
+    }
+    void TearDown() override {
+        Platform() = saved;
+        MainDialogTest::TearDown();
+    }
+
+    PlatformSeams saved{};
+    PickerVisit visit;
+};
+
+TEST_F(FolderPicker, CancelChangesNothing) {
+    ScratchFolder shown;
+    shown.AddFixture("icons1.dll", "one.dll");
+    ShowTypedFolder(hDlg, shown.Path());
+    const auto items = IconListItems(hDlg);
+    ASSERT_EQ(items.size(), 1u);
+
+    EXPECT_EQ(PressBrowse(hDlg, Cancel, &visit), TRUE);
+    ASSERT_TRUE(visit.seen);
+    EXPECT_FALSE(visit.timedOut);
+    EXPECT_EQ(visit.owner, hDlg);
+    EXPECT_FALSE(visit.ownerEnabled);
+    EXPECT_EQ(HistoryEntries(hDlg), Entries{emptyFolder.Path()});
+    EXPECT_EQ(HistorySelection(hDlg), CB_ERR);
+    EXPECT_EQ(ControlText(hDlg, IDC_FOLDER), shown.Path());
+    EXPECT_EQ(IconListItems(hDlg).size(), items.size());
+
+    // The allocator, the drives folder's list and the result buffer are all given back.
+    const AllocatorCounts counts = AllocatorSpyCounts();
+    EXPECT_EQ(counts.obtained, 1);
+    EXPECT_EQ(counts.allocated, 1);
+    EXPECT_EQ(counts.freed, 2);
+    EXPECT_EQ(counts.released, 1);
+}
+
+TEST_F(FolderPicker, APickedFolderIsLowerCasedPushedAndScanned) {
+    ScratchFolder picked;
+    picked.AddFixture("icons3.dll", "Three.dll");
+    ASSERT_NE(Lower(picked.Path()), picked.Path()) << "the folder's path needs capitals";
+    TypeFolder(hDlg, picked.Path());
+
+    EXPECT_EQ(PressBrowse(hDlg, Confirm, &visit), FALSE);
+    ASSERT_TRUE(visit.seen);
+    const std::string folder = Lower(picked.Path());
+    EXPECT_EQ(HistoryEntries(hDlg), (Entries{folder, emptyFolder.Path()}));
+    EXPECT_EQ(HistorySelection(hDlg), 0);
+    EXPECT_EQ(ControlText(hDlg, IDC_FOLDER), folder);
+    const auto items = IconListItems(hDlg);
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(items[0].path, folder + "\\Three.dll");
+
+    // The list the picker gave back is freed as well.
+    const AllocatorCounts counts = AllocatorSpyCounts();
+    EXPECT_EQ(counts.freed, 3);
+    EXPECT_EQ(counts.released, 1);
+}
+
+TEST_F(FolderPicker, PickingAFolderListedInOtherCaseReplacesItsEntry) {
+    PushFolder(hDlg, "C:\\Windows");
+    TypeFolder(hDlg, "C:\\Windows\\");
+    EXPECT_EQ(PressBrowse(hDlg, Confirm, &visit), FALSE);
+    ASSERT_EQ(visit.selections.size(), 1u);
+    EXPECT_EQ(visit.selections[0].folder, "C:\\Windows");
+    EXPECT_EQ(HistoryEntries(hDlg), (Entries{"c:\\windows", emptyFolder.Path()}));
+}
+
+struct PreselectionCase {
+    const char* typed;
+    const char* requested;
+};
+
+class PickerPreselection : public FolderPicker,
+                           public ::testing::WithParamInterface<PreselectionCase> {};
+
+TEST_P(PickerPreselection, AsksThePickerForTheCurrentFolderText) {
+    TypeFolder(hDlg, GetParam().typed);
+    PressBrowse(hDlg, Cancel, &visit);
+    ASSERT_TRUE(visit.seen);
+    ASSERT_EQ(visit.selections.size(), 1u);
+    EXPECT_EQ(visit.selections[0].isPath, static_cast<WPARAM>(TRUE));
+    EXPECT_EQ(visit.selections[0].folder, GetParam().requested);
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, PickerPreselection,
+                         ::testing::Values(PreselectionCase{"c:\\windows\\", "c:\\windows"},
+                                           PreselectionCase{"c:\\", "c:\\"},
+                                           PreselectionCase{"", ""}));
+
+HRESULT WINAPI NoShellAllocator(IMalloc** allocator) {
+    *allocator = nullptr;
+    return E_OUTOFMEMORY;
+}
+
+TEST_F(FolderPicker, WithoutTheShellAllocatorNoPickerOpens) {
+    Platform().shGetMalloc = NoShellAllocator;
+    EXPECT_EQ(PressBrowse(hDlg, Cancel, &visit), TRUE);
+    EXPECT_FALSE(visit.seen);
+    EXPECT_EQ(HistoryEntries(hDlg), Entries{emptyFolder.Path()});
+    EXPECT_EQ(HistorySelection(hDlg), 0);
+}
+
+} // namespace
