@@ -5,7 +5,7 @@
 #include <shlobj.h>
 
 PlatformSeams& Platform() {
-    static PlatformSeams seams{MessageBeep, ShellExecuteA, GetSystemDefaultLangID, MessageBoxA,
-                               ExitProcess, SHGetMalloc};
+    static PlatformSeams seams{MessageBeep, ShellExecuteA, GetSystemDefaultLangID,
+                               MessageBoxA, ExitProcess,   SHGetMalloc};
     return seams;
 }

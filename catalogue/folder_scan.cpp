@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "../app/ansi_code_page.h"
 #include "../app/main_dialog.h"
 #include "../app/text_limits.h"
 #include "icon_item_key.h"
@@ -47,7 +48,7 @@ void ScanFolder(HWND hDlg) {
 
     char folderText[kFolderTextSize];
     GetFolderText(hDlg, folderText, kFolderTextMax);
-    const std::string folder = ScanFolderText(folderText);
+    const std::string folder = ScanFolderText(folderText, AnsiLeadBytes());
     const bool multiByteCodePage = AnsiCodePageIsMultiByte();
 
     WIN32_FIND_DATAA entry;

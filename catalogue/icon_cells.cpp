@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "../app/ansi_code_page.h"
 #include "../app/main_dialog.h"
 #include "../app/platform_seams.h"
 #include "icon_item_key.h"
@@ -32,14 +33,6 @@ bool FetchIconItem(HWND hDlg, WPARAM index, IconItem* item) {
         SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_GETITEMDATA, index, 0));
     *item = DecodeIconItem(text, data);
     return true;
-}
-
-// The lead bytes of the system's ANSI code page, in which the item texts are written.
-LeadBytes SystemLeadBytes() {
-    LeadBytes leadBytes{};
-    for (unsigned byte = 0; byte < leadBytes.size(); ++byte)
-        leadBytes[byte] = IsDBCSLeadByte(static_cast<BYTE>(byte)) != FALSE;
-    return leadBytes;
 }
 
 } // namespace
@@ -72,7 +65,7 @@ BOOL ShowItemInStatus(HWND hDlg) {
     IconItem icon;
     if (selected == LB_ERR || !FetchIconItem(hDlg, static_cast<WPARAM>(selected), &icon))
         return TRUE;
-    const std::string text = StatusText(icon.path, icon.index, SystemLeadBytes());
+    const std::string text = StatusText(icon.path, icon.index, AnsiLeadBytes());
     SendDlgItemMessageA(hDlg, IDC_STATUSBAR, SB_SETTEXTA, 0,
                         reinterpret_cast<LPARAM>(text.c_str()));
     return TRUE;

@@ -6,10 +6,10 @@ bool IsListableFile(const std::string& name, std::uint32_t attributes) {
     return (attributes & kDirectoryAttribute) == 0;
 }
 
-std::string ScanFolderText(const std::string& folderText) {
-    // Only one backslash goes: C:\ becomes C:, which the pattern turns back into C:\*.*.
-    if (!folderText.empty() && folderText.back() == '\\')
-        return folderText.substr(0, folderText.size() - 1);
+std::string ScanFolderText(const std::string& folderText, const LeadByteSet& leadBytes) {
+    // Only one backslash goes: C:\ becomes C:, which the pattern turns back into C:\*.*. A
+    // second byte of a double-byte character that has the code of "\" is no backslash.
+    if (EndsInBackslash(folderText, leadBytes)) return folderText.substr(0, folderText.size() - 1);
     return folderText;
 }
 

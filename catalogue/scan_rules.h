@@ -4,13 +4,15 @@
 #include <cstdint>
 #include <string>
 
+#include "../app/ansi_text.h"
+
 constexpr std::uint32_t kDirectoryAttribute = 0x10;
 
 // True for a directory entry that is neither "." nor ".." nor a folder.
 bool IsListableFile(const std::string& name, std::uint32_t attributes);
 
 // The folder text as the scan uses it: with one trailing backslash removed, if it has one.
-std::string ScanFolderText(const std::string& folderText);
+std::string ScanFolderText(const std::string& folderText, const LeadByteSet& leadBytes);
 
 // The enumeration pattern for a folder text already passed through ScanFolderText.
 std::string SearchPattern(const std::string& scanFolder);

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "ansi_text.h"
+#include "../app/ansi_text.h"
 
 // " name" for index 0, " name,  Index N" above it; name is what follows the path's last "\"
 // character (leadBytes: those of the code page that path is written in).
-std::string StatusText(const std::string& path, unsigned index, const LeadBytes& leadBytes);
+std::string StatusText(const std::string& path, unsigned index, const LeadByteSet& leadBytes);

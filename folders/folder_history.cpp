@@ -5,7 +5,7 @@
 
 #include "../app/main_dialog.h"
 #include "../catalogue/folder_scan.h"
-#include "ansi_code_page.h"
+#include "../app/ansi_code_page.h"
 #include "settings_path.h"
 
 char SettingsFileName[kSettingsPathSize] = "";

@@ -10,7 +10,7 @@
 #include "../app/platform_seams.h"
 #include "../app/text_limits.h"
 #include "../catalogue/folder_scan.h"
-#include "ansi_code_page.h"
+#include "../app/ansi_code_page.h"
 #include "folder_history.h"
 #include "picker_rules.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "ansi_text.h"
+#include "../app/ansi_text.h"
 
 // The longest picked folder that the Browse command pushes and scans.
 constexpr std::size_t kPickedFolderMax = 255;

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "ansi_text.h"
+#include "../app/ansi_text.h"
 
 // The settings file's name in the executable's folder.
 constexpr char kSettingsFileTitle[] = "glyphbay.ini";

@@ -3,16 +3,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include "shift_jis.h"
 
-LeadByteSet ShiftJisLeadBytes() {
-    LeadByteSet set;
-    for (unsigned b = 0x81; b <= 0x9F; ++b)
-        set.set(b);
-    for (unsigned b = 0xE0; b <= 0xFC; ++b)
-        set.set(b);
-    return set;
-}
+namespace {
 
 struct PreselectionCase {
     std::string folderText;

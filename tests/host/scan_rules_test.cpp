@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "shift_jis.h"
+
 namespace {
 
 TEST(IsListableFile, TakesFilesOfEveryKindButNoFolder) {
@@ -26,7 +28,7 @@ class ScanPaths : public ::testing::TestWithParam<FolderCase> {};
 
 TEST_P(ScanPaths, PatternAndFullPath) {
     const FolderCase c = GetParam();
-    const std::string folder = ScanFolderText(c.folderText);
+    const std::string folder = ScanFolderText(c.folderText, LeadByteSet());
     EXPECT_EQ(SearchPattern(folder), c.pattern);
     EXPECT_EQ(FullPath(folder, "a.exe"), c.fullPath);
 }
@@ -38,5 +40,11 @@ INSTANTIATE_TEST_SUITE_P(
                       FolderCase{"C:\\Windows\\", "C:\\Windows\\*.*", "C:\\Windows\\a.exe"},
                       FolderCase{"C:\\Windows\\\\", "C:\\Windows\\\\*.*", "C:\\Windows\\\\a.exe"},
                       FolderCase{"", "\\*.*", "\\a.exe"}, FolderCase{"\\", "\\*.*", "\\a.exe"}));
+
+TEST(ScanFolderText, KeepsASecondByteThatLooksLikeABackslash) {
+    // Code page 932: "\x83\x5C" is one character whose second byte has the code of "\".
+    EXPECT_EQ(ScanFolderText("C:\\\x83\x5C", ShiftJisLeadBytes()), "C:\\\x83\x5C");
+    EXPECT_EQ(ScanFolderText("C:\\\x83\x5C\\", ShiftJisLeadBytes()), "C:\\\x83\x5C");
+}
 
 } // namespace

@@ -3,17 +3,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include "shift_jis.h"
 
-// Shift-JIS (code page 932): lead bytes 0x81-0x9F and 0xE0-0xFC.
-LeadByteSet ShiftJisLeadBytes() {
-    LeadByteSet set;
-    for (unsigned b = 0x81; b <= 0x9F; ++b)
-        set.set(b);
-    for (unsigned b = 0xE0; b <= 0xFC; ++b)
-        set.set(b);
-    return set;
-}
+namespace {
 
 // Two characters of Shift-JIS whose trail bytes are "A" and "\".
 const std::string kKatakanaA = "\x83\x41";

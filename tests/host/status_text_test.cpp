@@ -3,21 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include "shift_jis.h"
+
 #include <string>
 
 namespace {
 
-const LeadBytes kSingleByte{};
-
-// The lead bytes of the Japanese code page (932).
-LeadBytes JapaneseLeadBytes() {
-    LeadBytes lead{};
-    for (unsigned b = 0x81; b <= 0x9F; ++b)
-        lead[b] = true;
-    for (unsigned b = 0xE0; b <= 0xFC; ++b)
-        lead[b] = true;
-    return lead;
-}
+const LeadByteSet kSingleByte;
 
 struct ReadOutCase {
     const char* path;
@@ -54,7 +46,7 @@ TEST(ReadOut, LongestNameWithLargestIndexIsWhole) {
 
 // On a double-byte code page a second byte with the code of "\" is part of its character.
 TEST(ReadOut, OnTheJapaneseCodePageOnlyWholeBackslashesCount) {
-    const LeadBytes japanese = JapaneseLeadBytes();
+    const LeadByteSet japanese = ShiftJisLeadBytes();
     // \x95\x5C and \x83\x5C are characters whose second byte is 0x5C.
     EXPECT_EQ(StatusText("C:\\\x83\x5C\\\x95\x5C\x8E\xA6.dll", 2, japanese),
               " \x95\x5C\x8E\xA6.dll,  Index 2");
