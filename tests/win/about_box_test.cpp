@@ -151,38 +151,15 @@ TEST(AboutTemplate, MatchesTheBoxOfTheProgram) {
     EXPECT_EQ(t.pointSize, 8);
     EXPECT_EQ(t.font, "MS Sans Serif");
 
-    struct Expected {
-        int id;
-        const char* className;
-        const char* text; // nullptr: the about text, checked below
-        DWORD style;
-        short x, y, cx, cy;
-    };
     // Neither button is a default push button.
-    const Expected expected[] = {
+    const std::vector<ExpectedControl> expected = {
         {IDC_GOONLINE, "BUTTON", "Go Online", 0x50010000, 56, 146, 44, 14},
         {IDCANCEL, "BUTTON", "Continue", 0x50010000, 105, 146, 44, 14},
         {-1, "BUTTON", "", 0x50000007, 7, 4, 140, 132},
         {-1, "STATIC", "MAINICON", 0x50000003, 15, 19, 18, 20},
         {-1, "STATIC", nullptr, 0x50020000, 44, 16, 96, 40},
     };
-    ASSERT_EQ(t.items.size(), std::size(expected));
-    for (std::size_t i = 0; i < t.items.size(); ++i) {
-        const TemplateItem& item = t.items[i];
-        const Expected& e = expected[i];
-        SCOPED_TRACE("control " + std::to_string(i + 1));
-        EXPECT_EQ(item.id, e.id);
-        EXPECT_EQ(item.className, e.className);
-        if (e.text) {
-            EXPECT_EQ(item.text, e.text);
-        }
-        EXPECT_EQ(item.style, e.style);
-        EXPECT_EQ(item.exStyle, 0u);
-        EXPECT_EQ(item.x, e.x);
-        EXPECT_EQ(item.y, e.y);
-        EXPECT_EQ(item.cx, e.cx);
-        EXPECT_EQ(item.cy, e.cy);
-    }
+    ExpectControls(t, expected);
 
     const std::string& about = t.items[4].text;
     EXPECT_EQ(std::count(about.begin(), about.end(), '\n'), 3) << about;

@@ -12,14 +12,6 @@
 
 namespace {
 
-struct ExpectedControl {
-    int id;
-    const char* className;
-    const char* text; // nullptr: any text
-    DWORD style;
-    short x, y, cx, cy;
-};
-
 TEST(MainDialogTemplate, MatchesTheLayoutOfTheProgram) {
     const DialogTemplate t = ReadDialogTemplate("GLYPHBAY");
     EXPECT_EQ(t.style, 0x90CF0040u);
@@ -34,7 +26,7 @@ TEST(MainDialogTemplate, MatchesTheLayoutOfTheProgram) {
     EXPECT_EQ(t.pointSize, 8);
     EXPECT_EQ(t.font, "MS Sans Serif");
 
-    const ExpectedControl expected[] = {
+    const std::vector<ExpectedControl> expected = {
         {IDC_BROWSE, "BUTTON", "&Browse", 0x50010000, 164, 4, 44, 14},
         {IDC_ICONLIST, "LISTBOX", "", 0x50B01351, 4, 24, 260, 156},
         {IDC_INFO, "BUTTON", "&Info", 0x50010000, 212, 4, 50, 14},
@@ -43,23 +35,7 @@ TEST(MainDialogTemplate, MatchesTheLayoutOfTheProgram) {
         {IDC_NOTICEFRAME, "BUTTON", "", 0x50000007, 4, 184, 261, 28},
         {IDC_FOLDER, "COMBOBOX", "", 0x50210042, 4, 4, 152, 136},
     };
-    ASSERT_EQ(t.items.size(), std::size(expected));
-    for (std::size_t i = 0; i < t.items.size(); ++i) {
-        const TemplateItem& item = t.items[i];
-        const ExpectedControl& e = expected[i];
-        SCOPED_TRACE("control " + std::to_string(i + 1));
-        EXPECT_EQ(item.id, e.id);
-        EXPECT_EQ(item.className, e.className);
-        if (e.text) {
-            EXPECT_EQ(item.text, e.text);
-        }
-        EXPECT_EQ(item.style, e.style);
-        EXPECT_EQ(item.exStyle, 0u);
-        EXPECT_EQ(item.x, e.x);
-        EXPECT_EQ(item.y, e.y);
-        EXPECT_EQ(item.cx, e.cx);
-        EXPECT_EQ(item.cy, e.cy);
-    }
+    ExpectControls(t, expected);
     // The notice: two lines.
     EXPECT_EQ(std::count(t.items[3].text.begin(), t.items[3].text.end(), '\n'), 1);
 }

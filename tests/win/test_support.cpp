@@ -2,6 +2,7 @@
 #include "test_support.h"
 
 #include <commctrl.h>
+#include <gtest/gtest.h>
 
 #include <cstring>
 #include <stdexcept>
@@ -351,4 +352,24 @@ DialogTemplate ReadDialogTemplate(const char* name) {
         t.items.push_back(item);
     }
     return t;
+}
+
+void ExpectControls(const DialogTemplate& t, const std::vector<ExpectedControl>& expected) {
+    ASSERT_EQ(t.items.size(), expected.size());
+    for (std::size_t i = 0; i < t.items.size(); ++i) {
+        const TemplateItem& item = t.items[i];
+        const ExpectedControl& e = expected[i];
+        SCOPED_TRACE("control " + std::to_string(i + 1));
+        EXPECT_EQ(item.id, e.id);
+        EXPECT_EQ(item.className, e.className);
+        if (e.text) {
+            EXPECT_EQ(item.text, e.text);
+        }
+        EXPECT_EQ(item.style, e.style);
+        EXPECT_EQ(item.exStyle, 0u);
+        EXPECT_EQ(item.x, e.x);
+        EXPECT_EQ(item.y, e.y);
+        EXPECT_EQ(item.cx, e.cx);
+        EXPECT_EQ(item.cy, e.cy);
+    }
 }

@@ -142,3 +142,15 @@ struct DialogTemplate {
 };
 
 DialogTemplate ReadDialogTemplate(const char* name);
+
+// One control as a template must store it; text nullptr: any text (checked elsewhere).
+struct ExpectedControl {
+    int id;
+    const char* className;
+    const char* text;
+    DWORD style;
+    short x, y, cx, cy;
+};
+
+// Checks the template's controls, in their stored order, against expected (no extended styles).
+void ExpectControls(const DialogTemplate& t, const std::vector<ExpectedControl>& expected);
