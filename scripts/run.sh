@@ -26,7 +26,11 @@ trap glyphbay_stop_wine EXIT
 glyphbay_start_wine
 wine "$exe" >/dev/null 2>&1 </dev/null &
 program=$!
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^GlyphBay$' | head -n 1)
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^GlyphBay$' | head -n 1) || true
+if [ -z "$window" ]; then
+    echo "run: the GlyphBay window did not appear" >&2
+    exit 1
+fi
 sleep 2
 shot="$PWD/build/glyphbay-screenshot.png"
 import -window root "$shot"

@@ -29,8 +29,9 @@ glyphbay_start_xvfb() {
 # Starts a persistent wineserver and boots the prefix (the first boot takes a while).
 glyphbay_start_wine() {
     mkdir -p "$WINEPREFIX"
-    wineserver -p >/dev/null 2>&1 </dev/null
-    wineboot -i >/dev/null 2>&1 </dev/null
+    # Either may report a server that is already running: that is no failure here.
+    wineserver -p >/dev/null 2>&1 </dev/null || true
+    wineboot -i >/dev/null 2>&1 </dev/null || true
 }
 
 glyphbay_stop_wine() {
