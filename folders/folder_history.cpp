@@ -3,9 +3,9 @@
 
 #include <string>
 
+#include "../app/ansi_code_page.h"
 #include "../app/main_dialog.h"
 #include "../catalogue/folder_scan.h"
-#include "../app/ansi_code_page.h"
 #include "settings_path.h"
 
 char SettingsFileName[kSettingsPathSize] = "";

@@ -5,12 +5,12 @@
 
 #include <cstdint>
 
+#include "../app/ansi_code_page.h"
 #include "../app/error_report.h"
 #include "../app/main_dialog.h"
 #include "../app/platform_seams.h"
 #include "../app/text_limits.h"
 #include "../catalogue/folder_scan.h"
-#include "../app/ansi_code_page.h"
 #include "folder_history.h"
 #include "picker_rules.h"
 
