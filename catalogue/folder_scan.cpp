@@ -29,23 +29,20 @@ int CountIcons(const std::string& path) {
     return static_cast<int>(reinterpret_cast<INT_PTR>(count));
 }
 
-void AddIconItems(HWND hDlg, const std::string& path, int count, bool multiByteCodePage) {
+void AddIconItems(HWND list, const std::string& path, int count, bool multiByteCodePage) {
     for (int i = 0; i < count; ++i) {
         const IconItemKey key =
             EncodeIconItem(path, static_cast<unsigned>(i) & 0xFFFF, multiByteCodePage);
-        const LRESULT item = SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_ADDSTRING, 0,
-                                                 reinterpret_cast<LPARAM>(key.text.c_str()));
+        const LRESULT item =
+            SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(key.text.c_str()));
         if (item >= 0 && key.data != 0)
-            SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_SETITEMDATA, static_cast<WPARAM>(item),
-                                static_cast<LPARAM>(key.data));
+            SendMessageA(list, LB_SETITEMDATA, static_cast<WPARAM>(item),
+                         static_cast<LPARAM>(key.data));
     }
 }
 
-} // namespace
-
-void ScanFolder(HWND hDlg) {
-    SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_RESETCONTENT, 0, 0);
-
+// Enumerates the folder and appends every icon of every file to the icon list.
+void FillIconList(HWND hDlg, HWND list) {
     char folderText[kFolderTextSize];
     GetFolderText(hDlg, folderText, kFolderTextMax);
     const std::string folder = ScanFolderText(folderText, AnsiLeadBytes());
@@ -60,7 +57,27 @@ void ScanFolder(HWND hDlg) {
         // Longer paths cannot be opened through the ANSI functions, so hold no icon to list.
         if (CharacterCount(path) > kPathMax) continue;
         const int count = CountIcons(path);
-        if (count > 0) AddIconItems(hDlg, path, count, multiByteCodePage);
+        if (count > 0) AddIconItems(list, path, count, multiByteCodePage);
     } while (FindNextFileA(search, &entry));
     FindClose(search);
+}
+
+} // namespace
+
+void ScanFolder(HWND hDlg) {
+    // A shown list box redraws its scroll bar on every item added, which costs far more than
+    // the item; it is told to hold its drawing until the list is complete. The scan pumps no
+    // messages, so nothing would have been painted in between anyway. The list's handle is
+    // looked up once for this scan: a lookup per item costs as much as the item.
+    const HWND list = GetDlgItem(hDlg, IDC_ICONLIST);
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    try {
+        SendMessageA(list, LB_RESETCONTENT, 0, 0);
+        FillIconList(hDlg, list);
+    } catch (...) {
+        SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+        throw;
+    }
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
 }

@@ -121,4 +121,29 @@ TEST_F(FolderScan, EnterDoesNotTouchTheFolderBox) {
     EXPECT_EQ(HistoryEntries(hDlg), std::vector<std::string>{emptyFolder.Path()});
 }
 
+// The scan holds the list's drawing while it fills it: afterwards the list must draw again,
+// be due for a repaint, and scroll over all of its columns.
+TEST_F(FolderScan, LeavesTheListDrawingAgainWithItsNewItems) {
+    ScratchFolder folder;
+    folder.AddFixture("icons520.dll", "many.dll");
+    const HWND list = GetDlgItem(hDlg, IDC_ICONLIST);
+    PumpMessages();
+    ShowTypedFolder(hDlg, folder.Path());
+    EXPECT_TRUE(GetUpdateRect(list, nullptr, FALSE)) << "the new items are not repainted";
+
+    RECT client;
+    GetClientRect(list, &client);
+    const int rows = client.bottom / 50 > 0 ? client.bottom / 50 : 1;
+    SCROLLINFO scroll{};
+    scroll.cbSize = sizeof scroll;
+    scroll.fMask = SIF_RANGE;
+    ASSERT_TRUE(GetScrollInfo(list, SB_HORZ, &scroll));
+    EXPECT_EQ(scroll.nMax, (520 + rows - 1) / rows - 1) << rows << " rows";
+
+    PumpMessages();
+    ASSERT_FALSE(GetUpdateRect(list, nullptr, FALSE));
+    SendMessageA(list, LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>("x"));
+    EXPECT_TRUE(GetUpdateRect(list, nullptr, FALSE)) << "the list no longer draws";
+}
+
 } // namespace
