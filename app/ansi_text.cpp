@@ -35,3 +35,15 @@ std::size_t LastBackslash(std::string_view text, const LeadByteSet& leadBytes) {
 bool EndsInBackslash(std::string_view text, const LeadByteSet& leadBytes) {
     return !text.empty() && LastBackslash(text, leadBytes) == text.size() - 1;
 }
+
+std::size_t WholeCharactersWithin(std::string_view text, std::size_t limit,
+                                  const LeadByteSet& leadBytes) {
+    if (text.size() <= limit) return text.size();
+    std::size_t end = 0;
+    while (end < limit) {
+        const std::size_t next = end + (IsLeadByte(text[end], leadBytes) ? 2 : 1);
+        if (next > limit) break;
+        end = next;
+    }
+    return end;
+}

@@ -20,3 +20,8 @@ std::size_t LastBackslash(std::string_view text, const LeadByteSet& leadBytes);
 
 // True when the last character of text is a backslash (and not a trail byte).
 bool EndsInBackslash(std::string_view text, const LeadByteSet& leadBytes);
+
+// The length of the longest start of text that has at most limit bytes and does not end inside
+// a two-byte character.
+std::size_t WholeCharactersWithin(std::string_view text, std::size_t limit,
+                                  const LeadByteSet& leadBytes);

@@ -15,7 +15,8 @@ IconItemKey EncodeIconItem(const std::string& path, unsigned index, bool multiBy
     const unsigned lo = (index & 0xFF) + 1;
     const unsigned hi = (index >> 8) + 1;
     const unsigned safe = LargestSafeByte(multiByteCodePage);
-    if (lo > safe || hi > safe || path.size() > kKeyPathMax) return {path, kWideIndexTag | index};
+    if (lo > safe || hi > safe || path.empty() || path.size() > kKeyPathMax)
+        return {path, kWideIndexTag | index};
 
     std::string text = path;
     text += static_cast<char>(lo);

@@ -8,9 +8,9 @@
 // index's low byte + 1 and high byte + 1, so neither is a zero byte. That text cannot carry an
 // index byte of 255 (it would become a zero byte), a path over 253 characters (the text is kept
 // to 255), nor, on a multi-byte code page, a stored byte of 0x80 or more (the list box stores
-// Unicode, and a lone lead byte does not survive the round trip). Such an item holds the bare
-// path as its text and the index in its item data, tagged with kWideIndexTag; the item data of
-// every other item stays 0.
+// Unicode, and a lone lead byte does not survive the round trip), nor an empty path (a text of
+// two bytes is read back whole). Such an item holds the bare path as its text and the index in
+// its item data, tagged with kWideIndexTag; the item data of every other item stays 0.
 struct IconItemKey {
     std::string text;
     std::uintptr_t data;

@@ -8,5 +8,6 @@ std::size_t PreselectionLength(std::string_view folderText, const LeadByteSet& l
 }
 
 std::string PickedFolderText(std::string_view pickedPath, const LeadByteSet& leadBytes) {
-    return LowerCaseLetters(pickedPath.substr(0, kPickedFolderMax), leadBytes);
+    const std::size_t kept = WholeCharactersWithin(pickedPath, kPickedFolderMax, leadBytes);
+    return LowerCaseLetters(pickedPath.substr(0, kept), leadBytes);
 }

@@ -15,5 +15,6 @@ constexpr std::size_t kPickedFolderMax = 255;
 // keeps its backslash, and only one of two trailing backslashes goes).
 std::size_t PreselectionLength(std::string_view folderText, const LeadByteSet& leadBytes);
 
-// The picker's path as the history keeps it: lower-cased, at most its first 255 characters.
+// The picker's path as the history keeps it: lower-cased, at most its first 255 bytes, and never
+// half of a two-byte character (a lone lead byte would take the next backslash as its own).
 std::string PickedFolderText(std::string_view pickedPath, const LeadByteSet& leadBytes);

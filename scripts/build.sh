@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds GlyphBay: the i686 product and the x86-64 build with their tests, and the host tests
-# (plain and with AddressSanitizer). Build folders go under build/.
+# Builds GlyphBay: the i686 product and the x86-64 build with their tests, the host tests
+# (plain and with AddressSanitizer) and, where clang is installed, the fuzz targets. Build
+# folders go under build/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,16 +11,31 @@ configure() { # folder, then cmake options
     [ -f "build/$dir/CMakeCache.txt" ] || cmake -S . -B "build/$dir" "$@" >/dev/null
 }
 
-configure win32 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-i686-mingw.cmake -DCMAKE_BUILD_TYPE=Release
-configure win64 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-x86_64-mingw.cmake -DCMAKE_BUILD_TYPE=Release
-configure host -DCMAKE_BUILD_TYPE=Debug
-configure host-asan -DCMAKE_BUILD_TYPE=Debug -DGLYPHBAY_ASAN=ON
+configure_build() { # folder
+    case $1 in
+    win32) configure win32 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-i686-mingw.cmake -DCMAKE_BUILD_TYPE=Release ;;
+    win64) configure win64 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-x86_64-mingw.cmake -DCMAKE_BUILD_TYPE=Release ;;
+    host) configure host -DCMAKE_BUILD_TYPE=Debug ;;
+    host-asan) configure host-asan -DCMAKE_BUILD_TYPE=Debug -DGLYPHBAY_ASAN=ON ;;
+    fuzz) configure fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
+        -DCMAKE_CXX_COMPILER=clang++ -DGLYPHBAY_FUZZ=ON ;;
+    *) echo "build: no build called $1" >&2; return 1 ;;
+    esac
+}
 
-for dir in ${GLYPHBAY_BUILDS:-win32 win64 host host-asan}; do
+# The fuzz targets need clang, which the set-up installs.
+builds="win32 win64 host host-asan"
+if command -v clang++ >/dev/null 2>&1; then builds+=" fuzz"; fi
+
+builds=${GLYPHBAY_BUILDS:-$builds}
+for dir in $builds; do
     echo "build: $dir"
+    configure_build "$dir"
     cmake --build "build/$dir" -j "$jobs" --target "${GLYPHBAY_TARGET:-all}" >"build/$dir/build.log" 2>&1 || {
         cat "build/$dir/build.log"
         exit 1
     }
 done
-echo "build: the program is build/win32/glyphbay.exe (PE32) and build/win64/glyphbay.exe (PE32+)"
+case " $builds " in
+*" win32 "*) echo "build: the program is build/win32/glyphbay.exe (PE32) and build/win64/glyphbay.exe (PE32+)" ;;
+esac

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake make g++ googletest python3 g++-mingw-w64-i686 g++-mingw-w64-x86-64
-          wine wine64 xvfb xdotool imagemagick x11-utils locales)
+          wine wine64 xvfb xdotool imagemagick x11-utils locales clang libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do

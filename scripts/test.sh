@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: host (plain and with AddressSanitizer), then the Win32
-# and end-to-end tests under Wine and Xvfb for each build that Wine can run here.
+# Sets up, builds and runs every test: host (plain and with AddressSanitizer), a short run of
+# each fuzz target, then the Win32 and end-to-end tests under Wine and Xvfb for each build that
+# Wine can run here.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,7 +14,7 @@ trap glyphbay_stop_wine EXIT
 echo "test: starting Wine (the first boot of a prefix takes a while)"
 glyphbay_start_wine
 
-suites=(host host-asan win64 win32)
+suites=(host host-asan fuzz win64 win32)
 win32_filter=()
 if ! glyphbay_has_wine32; then
     echo "test: no 32-bit Wine here, so of the i686 build only the tests that need no Wine run"

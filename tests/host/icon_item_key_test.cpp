@@ -123,6 +123,15 @@ INSTANTIATE_TEST_SUITE_P(
                       WideCase{"multi-byte, high byte 127", 18, 127 * 256, true, true},
                       WideCase{"multi-byte, index 300", 18, 300, true, false}));
 
+// A text of two bytes decodes whole, so an empty path cannot be followed by the index bytes.
+TEST(IconItemKey, AnEmptyPathComesBackEmpty) {
+    const IconItemKey key = EncodeIconItem("", 5, false);
+    EXPECT_EQ(key.data, kWideIndexTag | 5u);
+    const IconItem item = DecodeIconItem(key.text, key.data);
+    EXPECT_EQ(item.path, "");
+    EXPECT_EQ(item.index, 5u);
+}
+
 TEST(IconItemKey, IndexIsTakenModulo65536) {
     const IconItemKey key = EncodeIconItem(kShell, 65536 + 12, false);
     EXPECT_EQ(DecodeIconItem(key.text, key.data).index, 12u);

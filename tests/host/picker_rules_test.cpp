@@ -47,4 +47,33 @@ TEST(PickedFolderText, IsLowerCasedAndCutTo255Characters) {
               "b");
 }
 
+// Cut at 255 bytes, a two-byte character that would lose its trail byte goes whole.
+struct CutCase {
+    const char* what;
+    std::size_t singleBytes; // after "c:\\", before the two-byte characters
+    std::size_t kept;
+};
+
+void PrintTo(const CutCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+class PickedFolderCut : public ::testing::TestWithParam<CutCase> {};
+
+TEST_P(PickedFolderCut, KeepsWholeCharacters) {
+    const CutCase& c = GetParam();
+    std::string path = "C:\\" + std::string(c.singleBytes, 'L');
+    for (int i = 0; i < 10; ++i)
+        path += "\x83\x5C"; // a character whose trail byte is "\\"
+    const std::string text = PickedFolderText(path, ShiftJisLeadBytes());
+    EXPECT_EQ(text.size(), c.kept) << c.what;
+    EXPECT_EQ(text, "c:\\" + std::string(c.singleBytes, 'l') +
+                        path.substr(3 + c.singleBytes, c.kept - 3 - c.singleBytes))
+        << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, PickedFolderCut,
+                         ::testing::Values(CutCase{"the 255th byte ends a character", 250, 255},
+                                           CutCase{"the 255th byte starts a character", 249, 254}));
+
 } // namespace
