@@ -1,7 +1,9 @@
 // The folder history in the folder box and the settings file that keeps it between runs.
 #include "folder_history.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "../app/ansi_code_page.h"
 #include "../app/main_dialog.h"
@@ -22,6 +24,39 @@ bool HaveSettingsFile() {
 
 std::string HistoryKey(LRESULT place) {
     return std::to_string(place);
+}
+
+// The settings file's section names are read into a buffer this large at most.
+constexpr std::size_t kSectionNamesMax = std::size_t{1} << 24;
+
+// How many sections of the settings file are named "Dir", in any letter case: a file edited by
+// hand can hold more than one, of which the platform reads the first.
+int HistorySectionCount() {
+    std::vector<char> names(4096);
+    DWORD n = 0;
+    for (;;) {
+        n = GetPrivateProfileSectionNamesA(names.data(), static_cast<DWORD>(names.size()),
+                                           SettingsFileName);
+        // A list that does not fit comes back cut, two bytes short of the buffer's size.
+        if (n + 2 < names.size() || names.size() >= kSectionNamesMax) break;
+        names.resize(names.size() * 2);
+    }
+    int count = 0;
+    for (std::size_t at = 0; at < n && names[at] != '\0';) {
+        const char* name = &names[at];
+        if (lstrcmpiA(name, kHistorySection) == 0) ++count;
+        at += static_cast<std::size_t>(lstrlenA(name)) + 1;
+    }
+    return count;
+}
+
+// Deletes the section "Dir". The platform deletes one section of a name at a time; keys left in
+// a later one would join the history written after it, so every one of them goes.
+void DeleteHistorySections() {
+    // Once at least, as where the names cannot be read.
+    const int sections = std::max(1, HistorySectionCount());
+    for (int i = 0; i < sections; ++i)
+        WritePrivateProfileStringA(kHistorySection, nullptr, nullptr, SettingsFileName);
 }
 
 } // namespace
@@ -59,7 +94,7 @@ void LoadFolderHistory(HWND hDlg) {
 
 void SaveFolderHistory(HWND hDlg) {
     if (!HaveSettingsFile()) return;
-    WritePrivateProfileStringA(kHistorySection, nullptr, nullptr, SettingsFileName);
+    DeleteHistorySections();
     const LRESULT count = SendDlgItemMessageA(hDlg, IDC_FOLDER, CB_GETCOUNT, 0, 0);
     char text[kFolderTextSize];
     for (LRESULT i = 0; i < count; ++i) {
