@@ -171,16 +171,8 @@ std::string FolderOfLength(const std::string& root, std::size_t length) {
 // the middle of the icon's square, after checking that nothing outside the cell was touched.
 COLORREF DrawItem(HWND hDlg, UINT itemID, UINT state) {
     MemoryCanvas canvas(kCanvas, kCanvas, kUntouched);
-    DRAWITEMSTRUCT item{};
-    item.CtlType = ODT_LISTBOX;
-    item.CtlID = IDC_ICONLIST;
-    item.itemID = itemID;
-    item.itemAction = ODA_DRAWENTIRE;
-    item.itemState = state;
-    item.hwndItem = GetDlgItem(hDlg, IDC_ICONLIST);
-    item.hDC = canvas.Dc();
-    item.rcItem = {kLeft, kTop, kLeft + kCell, kTop + kCell};
-    EXPECT_EQ(MainDialogProc(hDlg, WM_DRAWITEM, IDC_ICONLIST, reinterpret_cast<LPARAM>(&item)),
+    EXPECT_EQ(DrawIconListItem(hDlg, canvas.Dc(), itemID, state,
+                               {kLeft, kTop, kLeft + kCell, kTop + kCell}),
               TRUE);
     int outside = 0;
     for (int y = 0; y < kCanvas; ++y)

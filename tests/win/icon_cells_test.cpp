@@ -25,16 +25,8 @@ const COLORREF kWhite = RGB(255, 255, 255);
 
 // Asks the dialog to draw item itemID in a cell of a fresh canvas, as the icon list does.
 INT_PTR DrawCell(HWND hDlg, const MemoryCanvas& canvas, UINT itemID, UINT state) {
-    DRAWITEMSTRUCT item{};
-    item.CtlType = ODT_LISTBOX;
-    item.CtlID = IDC_ICONLIST;
-    item.itemID = itemID;
-    item.itemAction = ODA_DRAWENTIRE;
-    item.itemState = state;
-    item.hwndItem = GetDlgItem(hDlg, IDC_ICONLIST);
-    item.hDC = canvas.Dc();
-    item.rcItem = {kLeft, kTop, kLeft + kCell, kTop + kCell};
-    return MainDialogProc(hDlg, WM_DRAWITEM, IDC_ICONLIST, reinterpret_cast<LPARAM>(&item));
+    return DrawIconListItem(hDlg, canvas.Dc(), itemID, state,
+                            {kLeft, kTop, kLeft + kCell, kTop + kCell});
 }
 
 std::string Hex(COLORREF c) {

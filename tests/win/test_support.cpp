@@ -83,6 +83,19 @@ void ShowTypedFolder(HWND hDlg, const std::string& folder) {
     SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
 }
 
+INT_PTR DrawIconListItem(HWND hDlg, HDC dc, UINT itemID, UINT state, const RECT& cell) {
+    DRAWITEMSTRUCT item{};
+    item.CtlType = ODT_LISTBOX;
+    item.CtlID = IDC_ICONLIST;
+    item.itemID = itemID;
+    item.itemAction = ODA_DRAWENTIRE;
+    item.itemState = state;
+    item.hwndItem = GetDlgItem(hDlg, IDC_ICONLIST);
+    item.hDC = dc;
+    item.rcItem = cell;
+    return MainDialogProc(hDlg, WM_DRAWITEM, IDC_ICONLIST, reinterpret_cast<LPARAM>(&item));
+}
+
 void SelectIconItem(HWND hDlg, int index) {
     SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
     SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDC_ICONLIST, LBN_SELCHANGE),

@@ -36,6 +36,10 @@ void ShowTypedFolder(HWND hDlg, const std::string& folder);
 // Selects item index of the icon list and tells the dialog, as the list box does on a click.
 void SelectIconItem(HWND hDlg, int index);
 
+// Sends the dialog the WM_DRAWITEM with which the icon list asks for item itemID to be drawn
+// into cell on dc; gives the dialog procedure's answer.
+INT_PTR DrawIconListItem(HWND hDlg, HDC dc, UINT itemID, UINT state, const RECT& cell);
+
 // The colour of every pixel of icon k of the fixture DLLs.
 COLORREF FixtureColour(unsigned k);
 
