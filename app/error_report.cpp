@@ -1,6 +1,7 @@
 // The report of an error that escapes a message handler: one message box, then the end.
 #include "error_report.h"
 
+#include "ansi_code_page.h"
 #include "error_text.h"
 #include "platform_seams.h"
 #include "text_limits.h"
@@ -13,7 +14,7 @@ void ReportErrorAndExit(const char* kind, const char* message, std::uintptr_t ad
     char executable[kExecutablePathSize] = "";
     const DWORD n = GetModuleFileNameA(nullptr, executable, kExecutablePathSize);
     executable[n < kExecutablePathSize ? n : kExecutablePathMax] = '\0';
-    const ErrorText report = FormatErrorText(kind, executable, address, message);
+    const ErrorText report = FormatErrorText(kind, executable, address, message, AnsiLeadBytes());
     Platform().messageBox(nullptr, report.text, "Application Error",
                           MB_ICONSTOP | MB_OK | MB_TASKMODAL);
     Platform().exitProcess(1);

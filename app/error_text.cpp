@@ -29,10 +29,17 @@ AddressText FormatAddress(std::uintptr_t address) {
     return text;
 }
 
-std::string_view ModuleName(std::string_view executablePath) {
-    const std::size_t slash = executablePath.rfind('\\');
+std::string_view ModuleName(std::string_view executablePath, const LeadByteSet& leadBytes) {
+    const std::size_t slash = LastBackslash(executablePath, leadBytes);
     if (slash != std::string_view::npos) executablePath.remove_prefix(slash + 1);
-    return executablePath.substr(0, kModuleNameMax);
+    std::size_t end = 0;
+    for (std::size_t characters = 0; characters < kModuleNameMax && end < executablePath.size();
+         ++characters) {
+        const bool twoBytes = leadBytes.test(static_cast<unsigned char>(executablePath[end])) &&
+                              end + 1 < executablePath.size();
+        end += twoBytes ? 2 : 1;
+    }
+    return executablePath.substr(0, end);
 }
 
 int Length(std::string_view text) {
@@ -42,8 +49,9 @@ int Length(std::string_view text) {
 } // namespace
 
 ErrorText FormatErrorText(std::string_view kind, std::string_view executablePath,
-                          std::uintptr_t address, std::string_view message) {
-    const std::string_view module = ModuleName(executablePath);
+                          std::uintptr_t address, std::string_view message,
+                          const LeadByteSet& leadBytes) {
+    const std::string_view module = ModuleName(executablePath, leadBytes);
     const bool addStop = !message.empty() && message.back() != '.';
     ErrorText report{};
     std::snprintf(report.text, kErrorTextSize, kErrorFormat, Length(kind), kind.data(),

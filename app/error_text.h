@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "ansi_text.h"
+
 // At most this many characters of the executable's file name appear in the report.
 constexpr std::size_t kModuleNameMax = 63;
 // The report's text: kind, module name and address take at most about 110 characters; a longer
@@ -19,7 +21,10 @@ struct ErrorText {
 
 // "Exception <kind> in module <name> at <address>.\n<message>" and a full stop when the message
 // is not empty and does not end in one. name is the executable path's file name (after its last
-// backslash), at most 63 characters; address is given in upper-case hexadecimal digits, at least
-// eight of them (a 64-bit address above 0xFFFFFFFF keeps all of its digits).
+// backslash that is a character of its own), at most 63 characters, never cut inside a two-byte
+// one (leadBytes: those of the code page the path is written in); address is given in upper-case
+// hexadecimal digits, at least eight of them (a 64-bit address above 0xFFFFFFFF keeps all of its
+// digits).
 ErrorText FormatErrorText(std::string_view kind, std::string_view executablePath,
-                          std::uintptr_t address, std::string_view message);
+                          std::uintptr_t address, std::string_view message,
+                          const LeadByteSet& leadBytes);

@@ -1,10 +1,12 @@
-// Fuzzes the error report's text: zero-terminated in its buffer, the module name cut to 63.
+// Fuzzes the error report's text: zero-terminated in its buffer, the module name cut to 63
+// characters, never inside a two-byte one.
 #include "../../app/error_text.h"
 #include "fuzz_support.h"
 
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -27,18 +29,26 @@ std::string Hex(std::uintptr_t address) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     FuzzedDataProvider input(bytes, size);
+    const LeadByteSet leadBytes = ConsumeLeadBytes(input);
     const auto address = input.ConsumeIntegral<std::uintptr_t>();
     const std::string kind = input.ConsumeBytesAsString(input.ConsumeIntegralInRange(0, 600));
     const std::string path = input.ConsumeBytesAsString(input.ConsumeIntegralInRange(0, 600));
     const std::string message = input.ConsumeRemainingBytesAsString();
 
-    const ErrorText report = FormatErrorText(kind, path, address, message);
+    const ErrorText report = FormatErrorText(kind, path, address, message, leadBytes);
     const void* end = std::memchr(report.text, '\0', kErrorTextSize);
     Check(end != nullptr, "the report is zero-terminated inside its buffer");
 
-    const std::size_t slash = path.rfind('\\');
-    const std::string fileName = slash == std::string::npos ? path : path.substr(slash + 1);
-    const std::string module = UpToZero(fileName.substr(0, kModuleNameMax));
+    // The module name: after the last backslash that starts a character, its first 63
+    // characters.
+    const std::vector<bool> starts = CharacterStarts(path, leadBytes);
+    std::size_t nameStart = 0;
+    for (std::size_t i = 0; i < path.size(); ++i)
+        if (starts[i] && path[i] == '\\') nameStart = i + 1;
+    std::size_t nameEnd = nameStart;
+    for (std::size_t characters = 0; nameEnd < path.size(); ++nameEnd)
+        if (starts[nameEnd] && ++characters > kModuleNameMax) break;
+    const std::string module = UpToZero(path.substr(nameStart, nameEnd - nameStart));
     const bool stop = !message.empty() && message.back() != '.';
     const std::string whole = "Exception " + UpToZero(kind) + " in module " + module + " at " +
                               Hex(address) + ".\n" + UpToZero(message) + (stop ? "." : "");

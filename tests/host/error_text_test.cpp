@@ -1,5 +1,6 @@
 // The text of the report of an error that escapes a message handler.
 #include "../../app/error_text.h"
+#include "shift_jis.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +21,9 @@ class ErrorReportText : public ::testing::TestWithParam<ReportCase> {};
 
 TEST_P(ErrorReportText, FillsTheFormat) {
     const ReportCase& c = GetParam();
-    EXPECT_EQ(std::string(FormatErrorText(c.kind, c.executable, c.address, c.message).text), c.text)
+    EXPECT_EQ(std::string(
+                  FormatErrorText(c.kind, c.executable, c.address, c.message, LeadByteSet()).text),
+              c.text)
         << c.what;
 }
 
@@ -52,10 +55,47 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ErrorReportText, ALongMessageIsCutToTheBuffer) {
     const std::string message(2 * kErrorTextSize, 'm');
-    const ErrorText report = FormatErrorText("Exception", "c:\\g.exe", 1, message);
+    const ErrorText report = FormatErrorText("Exception", "c:\\g.exe", 1, message, LeadByteSet());
     const std::string text(report.text);
     EXPECT_EQ(text.size(), kErrorTextSize - 1);
     EXPECT_EQ(text.rfind("Exception Exception in module g.exe at 00000001.\nmmm", 0), 0u);
+}
+
+// On the Japanese code page: a trail byte 0x5C is no folder separator, and the name is cut
+// after its 63rd character, not inside one.
+TEST(ErrorReportText, KeepsTheModuleNameWholeOnADoubleByteCodePage) {
+    const std::string table = "\x95\x5C"; // a character whose trail byte is a backslash
+    struct Case {
+        const char* what;
+        std::string executable;
+        std::string module;
+    };
+    const Case cases[] = {
+        {"a name that holds a trail byte 0x5C", "c:\\tools\\" + table + "glyph.exe",
+         table + "glyph.exe"},
+        {"a folder whose last character ends in 0x5C", "c:\\" + table + "\\g.exe", "g.exe"},
+        {"70 two-byte characters",
+         "c:\\" +
+             [&] {
+                 std::string name;
+                 for (int i = 0; i < 70; ++i)
+                     name += table;
+                 return name;
+             }(),
+         [&] {
+             std::string name;
+             for (int i = 0; i < 63; ++i)
+                 name += table;
+             return name;
+         }()},
+    };
+    for (const Case& c : cases) {
+        const ErrorText report =
+            FormatErrorText("Exception", c.executable, 0x10, "m", ShiftJisLeadBytes());
+        EXPECT_EQ(std::string(report.text),
+                  "Exception Exception in module " + c.module + " at 00000010.\nm.")
+            << c.what;
+    }
 }
 
 } // namespace
