@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <stdexcept>
 
 namespace {
@@ -30,7 +31,7 @@ void CopyFixture(const std::string& dll, const std::string& to) {
 
 std::string Numbered(int n) {
     char name[16];
-    wsprintfA(name, "%05d", n);
+    std::snprintf(name, sizeof name, "%05d", n);
     return name;
 }
 

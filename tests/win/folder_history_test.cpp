@@ -53,31 +53,14 @@ std::string Lower(std::string text) {
     return text;
 }
 
-class FolderHistory : public ::testing::Test {
+class FolderHistory : public SettingsFileTest {
   protected:
-    void TearDown() override {
-        if (hDlg) CloseTestDialog(hDlg);
-    }
-    void Open(const std::string& settingsText) {
-        settings.Write(settingsText);
-        hDlg = OpenMainDialog();
-    }
-    // Closes the main dialog as the user does, which saves the history.
-    void Close() {
-        EXPECT_EQ(MainDialogProc(hDlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0), TRUE);
-        CloseTestDialog(hDlg);
-        hDlg = nullptr;
-    }
     // The user chooses entry index in the folder box's list.
     INT_PTR Choose(int index) {
         SendDlgItemMessageA(hDlg, IDC_FOLDER, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
         return MainDialogProc(hDlg, WM_COMMAND, MAKEWPARAM(IDC_FOLDER, CBN_SELCHANGE),
                               reinterpret_cast<LPARAM>(GetDlgItem(hDlg, IDC_FOLDER)));
     }
-
-    TestSettingsFile settings;
-    ScratchFolder a, b, c;
-    HWND hDlg = nullptr;
 };
 
 TEST_F(FolderHistory, TheSettingsFileLiesNextToTheExecutableInLowerCase) {

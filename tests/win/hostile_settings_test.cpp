@@ -74,21 +74,8 @@ std::string OtherSection(std::size_t size) {
     return text + "last=kept\r\n";
 }
 
-class HostileSettings : public ::testing::Test {
+class HostileSettings : public SettingsFileTest {
   protected:
-    void TearDown() override {
-        if (hDlg) CloseTestDialog(hDlg);
-    }
-    void Open(const std::string& bytes) {
-        settings.Write(bytes);
-        hDlg = OpenMainDialog();
-    }
-    // Closes the main dialog as the user does, which saves the history.
-    void Close() {
-        EXPECT_EQ(MainDialogProc(hDlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0), TRUE);
-        CloseTestDialog(hDlg);
-        hDlg = nullptr;
-    }
     std::string A() const {
         return a.Path();
     }
@@ -98,10 +85,6 @@ class HostileSettings : public ::testing::Test {
     std::string C() const {
         return c.Path();
     }
-
-    TestSettingsFile settings;
-    ScratchFolder a, b, c;
-    HWND hDlg = nullptr;
 };
 
 TEST_F(HostileSettings, JunkInTheFileLosesNoEntryThatItHoldsValidly) {

@@ -271,6 +271,21 @@ void MainDialogTest::TearDown() {
     CloseTestDialog(hDlg);
 }
 
+void SettingsFileTest::TearDown() {
+    if (hDlg) CloseTestDialog(hDlg);
+}
+
+void SettingsFileTest::Open(const std::string& settingsText) {
+    settings.Write(settingsText);
+    hDlg = OpenMainDialog();
+}
+
+void SettingsFileTest::Close() {
+    EXPECT_EQ(MainDialogProc(hDlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0), TRUE);
+    CloseTestDialog(hDlg);
+    hDlg = nullptr;
+}
+
 namespace {
 
 // Reads a dialog template's parts in their stored order.

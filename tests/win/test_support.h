@@ -123,6 +123,19 @@ class MainDialogTest : public ::testing::Test {
     HWND hDlg = nullptr;
 };
 
+// The main dialog opened on a settings file that the test writes, with three scratch folders to
+// name in it; Close ends the dialog as the user does, which saves the history.
+class SettingsFileTest : public ::testing::Test {
+  protected:
+    void TearDown() override;
+    void Open(const std::string& settingsText);
+    void Close();
+
+    TestSettingsFile settings;
+    ScratchFolder a, b, c;
+    HWND hDlg = nullptr;
+};
+
 // A dialog template read back from the executable's resources, as stored.
 struct TemplateItem {
     DWORD style;
