@@ -1,6 +1,7 @@
 // Drives the shell's folder picker from inside the test through a timer and a hook.
 #include "picker_driver.h"
 
+#include <commctrl.h>
 #include <shlobj.h>
 
 #include <cstring>
@@ -67,6 +68,18 @@ LRESULT CALLBACK WatchSentMessages(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 } // namespace
+
+std::string PickerSelectionName(HWND picker) {
+    const HWND tree = FindWindowExA(picker, nullptr, WC_TREEVIEWA, nullptr);
+    TVITEMA item{};
+    item.hItem = TreeView_GetSelection(tree);
+    if (!tree || !item.hItem) return {};
+    char name[MAX_PATH] = "";
+    item.mask = TVIF_TEXT;
+    item.pszText = name;
+    item.cchTextMax = MAX_PATH;
+    return TreeView_GetItem(tree, &item) ? name : "";
+}
 
 void ClickPickerButton(HWND picker, int id) {
     SendMessageA(GetDlgItem(picker, id), BM_CLICK, 0, 0);

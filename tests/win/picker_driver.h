@@ -22,6 +22,9 @@ struct PickerVisit {
     std::vector<SelectionRequest> selections;
 };
 
+// The name shown for the folder selected in the picker's tree; empty when none is selected.
+std::string PickerSelectionName(HWND picker);
+
 // Clicks a button of the picker (IDOK or IDCANCEL) as the user does.
 void ClickPickerButton(HWND picker, int id);
 
