@@ -1,8 +1,6 @@
 // The folder scan: enumerates the current folder and lists every icon of every file.
 #include "folder_scan.h"
 
-#include <shellapi.h>
-
 #include <string>
 
 #include "../app/ansi_code_page.h"
@@ -10,6 +8,7 @@
 #include "../app/text_limits.h"
 #include "icon_item_key.h"
 #include "scan_rules.h"
+#include "shell_icons.h"
 
 namespace {
 
@@ -21,12 +20,6 @@ bool AnsiCodePageIsMultiByte() {
 // The number of characters of an ANSI text, as the platform counts them when it opens a path.
 int CharacterCount(const std::string& text) {
     return MultiByteToWideChar(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0);
-}
-
-// The shell's count of the icons in a file: 0 or less when it holds none.
-int CountIcons(const std::string& path) {
-    const HICON count = ExtractIconA(ProgramInstance(), path.c_str(), static_cast<UINT>(-1));
-    return static_cast<int>(reinterpret_cast<INT_PTR>(count));
 }
 
 void AddIconItems(HWND list, const std::string& path, int count, bool multiByteCodePage) {
@@ -56,7 +49,7 @@ void FillIconList(HWND hDlg, HWND list) {
         const std::string path = FullPath(folder, entry.cFileName);
         // Longer paths cannot be opened through the ANSI functions, so hold no icon to list.
         if (CharacterCount(path) > kPathMax) continue;
-        const int count = CountIcons(path);
+        const int count = CountShellIcons(path.c_str());
         if (count > 0) AddIconItems(list, path, count, multiByteCodePage);
     } while (FindNextFileA(search, &entry));
     FindClose(search);

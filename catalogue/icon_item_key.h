@@ -10,7 +10,7 @@
 // to 255), nor, on a multi-byte code page, a stored byte of 0x80 or more (the list box stores
 // Unicode, and a lone lead byte does not survive the round trip), nor an empty path (a text of
 // two bytes is read back whole). Such an item holds the bare path as its text and the index in
-// its item data, tagged with kWideIndexTag; the item data of every other item stays 0.
+// its item data, tagged with kWideIndexTag; the item data of every other item starts as 0.
 struct IconItemKey {
     std::string text;
     std::uintptr_t data;
@@ -22,6 +22,9 @@ struct IconItem {
 };
 
 constexpr std::uintptr_t kWideIndexTag = 0x10000;
+// Set in an item's data once the shell's reader has faulted on its file while drawing a cell: the
+// cells of that file are drawn blank from then on. Decoding ignores it.
+constexpr std::uintptr_t kNoIconMark = 0x20000;
 // The longest path that the two index bytes can follow within a 255-character text.
 constexpr std::size_t kKeyPathMax = 253;
 

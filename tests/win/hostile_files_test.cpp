@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -145,6 +146,42 @@ std::string IconEntry(std::uint32_t size, std::uint32_t offset) {
     return entry;
 }
 
+// A 16-bit (NE) program whose resource table claims a type of 65535 resources in a file of a few
+// bytes.
+std::string NeProgramWithLyingResourceTable() {
+    std::string bytes(0x40, '\0');
+    bytes[0] = 'M';
+    bytes[1] = 'Z';
+    Write16(bytes, 2, 0x90);
+    Write32(bytes, 0x3C, 0x40); // the NE header follows the DOS header
+    std::string ne(0x40, '\0');
+    ne[0] = 'N';
+    ne[1] = 'E';
+    Write16(ne, 0x24, 0x40);  // resource table, from the NE header
+    Write16(ne, 0x26, 0x400); // resident names, far beyond the end of the file
+    std::string table(10, '\0');
+    Write16(table, 0, 4);      // alignment shift
+    Write16(table, 2, 0x8003); // icons
+    Write16(table, 4, 0xFFFF); // ... 65535 of them
+    return bytes + ne + table;
+}
+
+// The first length bytes of a file of the system folder.
+std::string SystemFileStart(const std::string& name, std::size_t length) {
+    char system[MAX_PATH];
+    const UINT n = GetSystemDirectoryA(system, MAX_PATH);
+    const std::string path = std::string(system, n) + "\\" + name;
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot read " + path);
+    std::string bytes(length, '\0');
+    DWORD read = 0;
+    ReadFile(file, &bytes[0], static_cast<DWORD>(length), &read, nullptr);
+    CloseHandle(file);
+    bytes.resize(read);
+    return bytes;
+}
+
 std::string Repeated(const std::string& part, std::size_t times) {
     std::string all;
     for (std::size_t i = 0; i < times; ++i)
@@ -260,9 +297,33 @@ TEST_F(HostileFiles, DamagedAndOddFilesListOnlyWhatTheShellCountsAndDrawSilently
     // Bytes 0xC4 0xD6 0xDC 0xA9 are characters of their own on the Western and the Japanese
     // code page alike.
     const std::string highName = "\xC4\xD6\xDC \xA9 icons.dll";
+    // A 32 x 32 image header whose pixels the file does not hold.
+    const std::string imageHeader = [] {
+        std::string header(40, '\0');
+        Write32(header, 0, 40);
+        Write32(header, 4, 32);
+        Write32(header, 8, 64);
+        Write16(header, 12, 1);
+        Write16(header, 14, 32);
+        return header;
+    }();
+    // Where the shell's reader trusts what such a file claims, it reads past the file's end:
+    // the program takes the file for one without icons, or draws its cells blank.
     const HostileFile files[] = {
         {"the first 200 bytes of a library", "cut200.dll", Truncated(200), 0, 0, false, 0},
         {"the first 1000 bytes of a library", "cut1000.dll", Truncated(1000), 0, 0, false, 0},
+        {"a download cut inside the DOS header", "dos.dll", FixtureBytes("partial_dos.dll"), 0, 0,
+         false, 0},
+        {"a download cut inside the PE header", "pe.dll", FixtureBytes("partial_pe.dll"), 0, 0,
+         false, 0},
+        {"a download cut inside the section table", "sections.dll",
+         FixtureBytes("partial_sections.dll"), 0, 0, false, 0},
+        {"a download cut after the headers, before the resources", "body.dll",
+         FixtureBytes("partial_body.dll"), 0, 0, false, 0},
+        {"a download cut inside the resources", "resources.dll",
+         FixtureBytes("partial_resources.dll"), 0, 3, false, 0},
+        {"the system's shell32.dll cut to 1,000,000 bytes", "shell32.dll",
+         SystemFileStart("shell32.dll", 1000000), 0, 1000, false, 0},
         {"an empty program file", "empty.exe", "", 0, 0, false, 0},
         {"a library whose resource table lies outside the image", "far.dll",
          WithResourceTable(0x7FFFFFF0, 0x100), 0, 0, false, 0},
@@ -271,6 +332,14 @@ TEST_F(HostileFiles, DamagedAndOddFilesListOnlyWhatTheShellCountsAndDrawSilently
         {"a library whose resource table runs far past the end of the file", "long.dll",
          WithResourceTable(Read32(Library(), Layout(Library()).resourceEntry), 0x7FFFFFFF), 0, 3,
          true, 0},
+        {"a library whose resources are stored past the end of the file", "raw.dll",
+         WithResourcesStoredAt(0x7FFFFFF0), 0, 0, false, 0},
+        {"a library whose icon group claims 65535 icons", "group.dll", WithIconGroupCount(0xFFFF),
+         0, 3, false, 0},
+        {"a library whose resource table claims 65535 types", "types.dll",
+         WithRootDirectoryCount(0xFFFF), 0, 3, false, 0},
+        {"a 16-bit program whose resource table claims 65535 icons", "old.exe",
+         NeProgramWithLyingResourceTable(), 0, 0, false, 0},
         {"an icon file with a header of another kind", "bad.ico",
          "\x00\x00\x07\x00\x01\x00" + std::string(30, '\xFF'), 0, 0, false, 0},
         {"an icon file cut inside its header", "short.ico", std::string("\x00\x00\x01", 3), 0, 0,
@@ -278,8 +347,14 @@ TEST_F(HostileFiles, DamagedAndOddFilesListOnlyWhatTheShellCountsAndDrawSilently
         // An icon file is one icon to the shell however many images it claims.
         {"an icon file claiming 65535 empty images", "many.ico",
          IconFile(0xFFFF, Repeated(zeros, 0xFFFF), ""), 0, 1, false, 0},
+        {"an icon file claiming 65535 images with no directory", "header.ico",
+         IconFile(0xFFFF, "", ""), 0, 1, false, 0},
         {"an icon file claiming 1000 images of junk", "junk.ico",
          IconFile(1000, Repeated(IconEntry(40, 6), 1000), std::string(64, '\xFF')), 0, 1, false, 0},
+        {"an icon file whose image lies far past its end", "far.ico",
+         IconFile(1, IconEntry(40, 0x7FFFFFF0), ""), 0, 1, false, 0},
+        {"an icon file whose image claims 0xFFFFFFFF bytes", "huge.ico",
+         IconFile(1, IconEntry(0xFFFFFFFF, 6 + 16), imageHeader), 0, 1, false, 0},
         {"a library named with bytes above 0x7F", highName, Library(), 3, 3, true, 0},
         {"a library named with bytes above 0x7F, its path 259 characters long", highName, Library(),
          3, 3, true, 259},
@@ -288,6 +363,95 @@ TEST_F(HostileFiles, DamagedAndOddFilesListOnlyWhatTheShellCountsAndDrawSilently
     };
     for (const HostileFile& file : files)
         ExpectListedSafely(hDlg, file);
+}
+
+// Puts the items of the files for which first(path) is true before all others, each file's
+// items in their order, as a scan that met those files first would have listed them.
+void ListFirst(HWND hDlg, bool (*first)(const std::string& path)) {
+    struct Item {
+        std::string text;
+        std::uintptr_t data;
+        bool first;
+    };
+    std::vector<Item> items;
+    const std::vector<IconItem> decoded = IconListItems(hDlg);
+    for (std::size_t i = 0; i < decoded.size(); ++i) {
+        const int id = static_cast<int>(i);
+        items.push_back({IconListText(hDlg, id), IconListData(hDlg, id), first(decoded[i].path)});
+    }
+    std::stable_partition(items.begin(), items.end(), [](const Item& item) { return item.first; });
+    SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_RESETCONTENT, 0, 0);
+    for (const Item& item : items) {
+        const LRESULT at = SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_ADDSTRING, 0,
+                                               reinterpret_cast<LPARAM>(item.text.c_str()));
+        SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_SETITEMDATA, static_cast<WPARAM>(at),
+                            static_cast<LPARAM>(item.data));
+    }
+}
+
+bool IsCutDownload(const std::string& path) {
+    const std::string name = "\\resources.dll";
+    return path.size() >= name.size() &&
+           path.compare(path.size() - name.size(), name.size(), name) == 0;
+}
+
+// Wine's reader counts the icons of a download cut inside its resources and faults on each one
+// it extracts. Inside the list box's painting, such a fault used to end the painting, and every
+// cell after it stayed blank.
+TEST_F(HostileFiles, CellsAfterAFileTheReaderFaultsOnAreDrawnWhenTheListPaints) {
+    ScratchFolder folder;
+    folder.AddFixture("partial_resources.dll", "resources.dll");
+    folder.AddFixture("icons3.dll", "three.dll");
+    ShowTypedFolder(hDlg, folder.Path());
+    ListFirst(hDlg, IsCutDownload);
+    const std::vector<IconItem> items = IconListItems(hDlg);
+    ASSERT_GE(items.size(), 3u);
+
+    SilenceWatch silence;
+    const HWND list = GetDlgItem(hDlg, IDC_ICONLIST);
+    RECT client;
+    GetClientRect(list, &client);
+    MemoryCanvas canvas(client.right, client.bottom, kUntouched);
+    SendMessageA(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Dc()), PRF_CLIENT);
+    int threes = 0;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        RECT cell{};
+        SendMessageA(list, LB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&cell));
+        if (cell.right > client.right || cell.bottom > client.bottom) continue; // not shown
+        const COLORREF drawn = canvas.Pixel(cell.left + kIconPixel, cell.top + kIconPixel);
+        if (IsCutDownload(items[i].path)) {
+            EXPECT_EQ(drawn, RGB(255, 255, 255)) << "item " << i;
+        } else {
+            EXPECT_EQ(drawn, FixtureColour(items[i].index)) << "item " << i;
+            ++threes;
+        }
+    }
+    EXPECT_EQ(threes, 3);
+    silence.ExpectSilence();
+}
+
+// A thousand reads that fault, then the program scans and paints an intact folder as ever.
+TEST_F(HostileFiles, AThousandFaultsThenAScanAndRepaintAsEver) {
+    if (!RunningOnWine()) GTEST_SKIP() << "the partial downloads fault only in Wine's reader";
+    ScratchFolder damaged;
+    damaged.AddFixture("partial_body.dll", "body.dll");
+    damaged.AddFixture("partial_resources.dll", "resources.dll");
+    MemoryCanvas canvas(kCanvas, kCanvas, kUntouched);
+    SilenceWatch silence;
+    for (int i = 0; i < 500; ++i) {
+        ShowTypedFolder(hDlg, damaged.Path()); // the count of body.dll faults
+        ASSERT_EQ(IconListItems(hDlg).size(), 3u);
+        // The first cell drawn faults, and marks the file's other cells.
+        DrawIconListItem(hDlg, canvas.Dc(), 0, 0, {kLeft, kTop, kLeft + kCell, kTop + kCell});
+    }
+    ScratchFolder intact;
+    intact.AddFixture("icons3.dll", "three.dll");
+    ShowTypedFolder(hDlg, intact.Path());
+    ASSERT_EQ(IconListItems(hDlg).size(), 3u);
+    for (unsigned k = 0; k < 3; ++k)
+        EXPECT_EQ(DrawItem(hDlg, k, 0), FixtureColour(k));
+    PaintList(hDlg);
+    silence.ExpectSilence();
 }
 
 TEST_F(HostileFiles, AFolderDeletedAfterTheScanLeavesBlankCellsThatStillReadOut) {
@@ -315,37 +479,6 @@ TEST_F(HostileFiles, AFolderDeletedAfterTheScanLeavesBlankCellsThatStillReadOut)
     EXPECT_EQ(StatusText(hDlg), ReadOut("three.dll", 2));
     PaintList(hDlg);
     silence.ExpectSilence();
-}
-
-// Wine's icon reader (in 8.0) reads past the end of these files and takes the process down with
-// it; the program hands every file to the shell as it is, so they are checked where the shell
-// reads them safely.
-class HostileFilesOnWindows : public MainDialogTest {
-  protected:
-    void SetUp() override {
-        if (RunningOnWine()) GTEST_SKIP() << "Wine's icon reader faults on these files";
-        MainDialogTest::SetUp();
-    }
-    void TearDown() override {
-        if (hDlg) MainDialogTest::TearDown();
-    }
-};
-
-TEST_F(HostileFilesOnWindows, FilesThatWinesIconReaderCannotSurviveListSilently) {
-    const HostileFile files[] = {
-        {"a library whose resources are stored past the end of the file", "raw.dll",
-         WithResourcesStoredAt(0x7FFFFFF0), 0, 0, false, 0},
-        {"a library whose icon group claims 65535 icons", "group.dll", WithIconGroupCount(0xFFFF),
-         0, 3, false, 0},
-        {"a library whose resource table claims 65535 types", "types.dll",
-         WithRootDirectoryCount(0xFFFF), 0, 3, false, 0},
-        {"an icon file claiming 65535 images with no directory", "header.ico",
-         IconFile(0xFFFF, "", ""), 0, 1, false, 0},
-        {"an icon file whose image lies far past its end", "far.ico",
-         IconFile(1, IconEntry(40, 0x7FFFFFF0), ""), 0, 1, false, 0},
-    };
-    for (const HostileFile& file : files)
-        ExpectListedSafely(hDlg, file);
 }
 
 } // namespace
