@@ -1,9 +1,11 @@
 // The folder scan: enumerates the current folder and lists every icon of every file.
 #include "folder_scan.h"
 
+#include <optional>
 #include <string>
 
 #include "../app/ansi_code_page.h"
+#include "../app/exact_ansi.h"
 #include "../app/main_dialog.h"
 #include "../app/text_limits.h"
 #include "icon_item_key.h"
@@ -20,6 +22,15 @@ bool AnsiCodePageIsMultiByte() {
 // The number of characters of an ANSI text, as the platform counts them when it opens a path.
 int CharacterCount(const std::string& text) {
     return MultiByteToWideChar(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0);
+}
+
+// The name under which the scan lists a directory entry: its long name when that converts to the
+// ANSI code page exactly, otherwise its short 8.3 alias, which the ANSI functions open as well.
+// Nothing when neither does (a file system that keeps no short names).
+std::optional<std::string> ListedName(const WIN32_FIND_DATAW& entry) {
+    if (std::optional<std::string> name = ExactAnsi(entry.cFileName)) return name;
+    if (entry.cAlternateFileName[0] == L'\0') return std::nullopt;
+    return ExactAnsi(entry.cAlternateFileName);
 }
 
 void AddIconItems(HWND list, const std::string& path, int count, bool multiByteCodePage) {
@@ -41,17 +52,20 @@ void FillIconList(HWND hDlg, HWND list) {
     const std::string folder = ScanFolderText(folderText, AnsiLeadBytes());
     const bool multiByteCodePage = AnsiCodePageIsMultiByte();
 
-    WIN32_FIND_DATAA entry;
-    const HANDLE search = FindFirstFileA(SearchPattern(folder).c_str(), &entry);
+    // Enumerated through the wide functions: the ANSI ones turn every character that the code
+    // page lacks into "?" or a look-alike, which names no file or another one.
+    WIN32_FIND_DATAW entry;
+    const HANDLE search = FindFirstFileW(WideFromAnsi(SearchPattern(folder)).c_str(), &entry);
     if (search == INVALID_HANDLE_VALUE) return; // the folder cannot be read: the list stays empty
     do {
-        if (!IsListableFile(entry.cFileName, entry.dwFileAttributes)) continue;
-        const std::string path = FullPath(folder, entry.cFileName);
+        const std::optional<std::string> name = ListedName(entry);
+        if (!name || !IsListableFile(*name, entry.dwFileAttributes)) continue;
+        const std::string path = FullPath(folder, *name);
         // Longer paths cannot be opened through the ANSI functions, so hold no icon to list.
         if (CharacterCount(path) > kPathMax) continue;
         const int count = CountShellIcons(path.c_str());
         if (count > 0) AddIconItems(list, path, count, multiByteCodePage);
-    } while (FindNextFileA(search, &entry));
+    } while (FindNextFileW(search, &entry));
     FindClose(search);
 }
 

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "../../app/exact_ansi.h"
 #include "../../app/main_dialog.h"
 
 std::string TestDirectory() {
@@ -106,6 +107,14 @@ COLORREF FixtureColour(unsigned k) {
     return RGB(k & 0xFF, (k >> 8) & 0xFF, 0xA5);
 }
 
+COLORREF DrawnIconColour(HWND hDlg, UINT itemID) {
+    constexpr int kCell = 50;
+    constexpr int kIconMiddle = 9 + 16; // the icon stands 9 pixels in, and is 32 pixels wide
+    MemoryCanvas canvas(kCell, kCell, RGB(1, 2, 3));
+    DrawIconListItem(hDlg, canvas.Dc(), itemID, 0, {0, 0, kCell, kCell});
+    return canvas.Pixel(kIconMiddle, kIconMiddle);
+}
+
 MemoryCanvas::MemoryCanvas(int width, int height, COLORREF fill)
     : width_(width), height_(height), dc_(CreateCompatibleDC(nullptr)) {
     BITMAPINFO info{};
@@ -141,23 +150,24 @@ COLORREF MemoryCanvas::Pixel(int x, int y) const {
 
 namespace {
 
-void RemoveTree(const std::string& path) {
-    WIN32_FIND_DATAA entry;
-    const HANDLE search = FindFirstFileA((path + "\\*").c_str(), &entry);
+// Through the wide functions, so that names the ANSI code page lacks go too.
+void RemoveTree(const std::wstring& path) {
+    WIN32_FIND_DATAW entry;
+    const HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &entry);
     if (search != INVALID_HANDLE_VALUE) {
         do {
-            const std::string name = entry.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string child = path + "\\" + name;
-            SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+            const std::wstring name = entry.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring child = path + L"\\" + name;
+            SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
             if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
                 RemoveTree(child);
             else
-                DeleteFileA(child.c_str());
-        } while (FindNextFileA(search, &entry));
+                DeleteFileW(child.c_str());
+        } while (FindNextFileW(search, &entry));
         FindClose(search);
     }
-    RemoveDirectoryA(path.c_str());
+    RemoveDirectoryW(path.c_str());
 }
 
 } // namespace
@@ -176,7 +186,7 @@ ScratchFolder::ScratchFolder() {
 }
 
 ScratchFolder::~ScratchFolder() {
-    RemoveTree(path_);
+    RemoveTree(WideFromAnsi(path_));
 }
 
 std::string ScratchFolder::AddFixture(const std::string& fixture, const std::string& name) const {

@@ -43,6 +43,10 @@ INT_PTR DrawIconListItem(HWND hDlg, HDC dc, UINT itemID, UINT state, const RECT&
 // The colour of every pixel of icon k of the fixture DLLs.
 COLORREF FixtureColour(unsigned k);
 
+// Draws item itemID, not selected, into a cell of its own and gives the colour in the middle of
+// the icon's square: the icon's colour, or white where no icon is drawn.
+COLORREF DrawnIconColour(HWND hDlg, UINT itemID);
+
 // A 32-bit bitmap selected into a memory device context, filled with one colour at first.
 class MemoryCanvas {
   public:
