@@ -4,9 +4,11 @@
 #include <shlobj.h>
 
 #include <cstdint>
+#include <optional>
 
 #include "../app/ansi_code_page.h"
 #include "../app/error_report.h"
+#include "../app/exact_ansi.h"
 #include "../app/main_dialog.h"
 #include "../app/platform_seams.h"
 #include "../app/text_limits.h"
@@ -19,6 +21,18 @@ namespace {
 constexpr char kPickerTitle[] = "Choose folder";
 // The callback's copy of the initial folder text, which holds at most kFolderTextMax.
 constexpr int kCallbackTextSize = 513;
+
+// The picked folder's path in the ANSI code page: as the shell gives it when it converts exactly,
+// otherwise its short path, which the ANSI functions open as well (and the history can keep);
+// empty when neither does.
+std::string AnsiFolderPath(const wchar_t* path) {
+    if (path[0] == L'\0') return std::string();
+    if (std::optional<std::string> exact = ExactAnsi(path)) return *exact;
+    wchar_t shortPath[kPathSize];
+    const DWORD n = GetShortPathNameW(path, shortPath, kPathSize);
+    if (n == 0 || n >= static_cast<DWORD>(kPathSize)) return std::string();
+    return ExactAnsi(std::wstring_view(shortPath, n)).value_or(std::string());
+}
 
 } // namespace
 
@@ -33,9 +47,9 @@ BOOL RunBrowseCommand(HWND hDlg) {
 }
 
 std::string BrowseFolder(HWND owner, const char* initialFolder) {
-    char chosen[kPathSize] = "";
+    wchar_t chosen[kPathSize] = L"";
     IMalloc* shellMalloc = nullptr;
-    if (Platform().shGetMalloc(&shellMalloc) != S_OK || !shellMalloc) return chosen;
+    if (Platform().shGetMalloc(&shellMalloc) != S_OK || !shellMalloc) return std::string();
 
     // Without the drives folder the picker starts at the desktop.
     LPITEMIDLIST root = nullptr;
@@ -52,7 +66,8 @@ std::string BrowseFolder(HWND owner, const char* initialFolder) {
         request.lParam = reinterpret_cast<LPARAM>(initialFolder);
         LPITEMIDLIST picked = SHBrowseForFolderA(&request);
         if (picked) {
-            if (SHGetPathFromIDListA(picked, buffer)) lstrcpynA(chosen, buffer, kPathSize);
+            // The wide path: the ANSI one turns what the code page lacks into "?".
+            if (!SHGetPathFromIDListW(picked, chosen)) chosen[0] = L'\0';
             shellMalloc->Free(picked);
         }
     }
@@ -63,7 +78,7 @@ std::string BrowseFolder(HWND owner, const char* initialFolder) {
     if (!buffer)
         throw ProgramError{"Exception", "Memory alloc failed.",
                            reinterpret_cast<std::uintptr_t>(&BrowseFolder)};
-    return chosen;
+    return AnsiFolderPath(chosen);
 }
 
 int CALLBACK BrowseCallback(HWND picker, UINT message, LPARAM, LPARAM data) {

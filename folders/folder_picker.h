@@ -10,10 +10,11 @@
 BOOL RunBrowseCommand(HWND hDlg);
 
 // Runs the shell's folder picker, owned by owner, rooted at the drives, with initialFolder
-// preselected: the chosen folder's path as the shell gives it, or an empty text when nothing was
-// chosen or the shell's allocator cannot be had. Throws ProgramError ("Memory alloc failed.")
-// when the allocator gives no result buffer. Everything taken from the shell is given back on
-// every way out.
+// preselected: the chosen folder's path as the shell gives it (its short path when the long one
+// holds characters that the ANSI code page lacks), or an empty text when nothing was chosen, the
+// path cannot be had in the code page, or the shell's allocator cannot be had. Throws ProgramError
+// ("Memory alloc failed.") when the allocator gives no result buffer. Everything taken from the
+// shell is given back on every way out.
 std::string BrowseFolder(HWND owner, const char* initialFolder);
 
 // The picker's callback: once its window is ready, asks it to select the folder in data.

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "../../app/exact_ansi.h"
 #include "../../app/main_dialog.h"
 #include "../../app/platform_seams.h"
 #include "../../folders/folder_history.h"
@@ -126,6 +127,37 @@ TEST_F(FolderPicker, APickedFolderIsLowerCasedPushedAndScanned) {
     const AllocatorCounts counts = AllocatorSpyCounts();
     EXPECT_EQ(counts.freed, 3);
     EXPECT_EQ(counts.released, 1);
+}
+
+// The name the picker's tree shows for a folder, as the ANSI messages give it back.
+std::string AnsiTreeName(const std::wstring& name) {
+    char ansi[MAX_PATH] = "";
+    WideCharToMultiByte(CP_ACP, 0, name.c_str(), -1, ansi, MAX_PATH, nullptr, nullptr);
+    return ansi;
+}
+
+TEST_F(FolderPicker, AFolderNamedOutsideTheCodePageIsTakenByItsShortPath) {
+    const std::wstring name = L"\u0417\u043D\u0430\u0447\u043A\u0438"; // Cyrillic
+    if (ExactAnsi(name)) GTEST_SKIP() << "the code page has the folder's name";
+    ScratchFolder root;
+    const std::wstring folder = WideFromAnsi(root.Path()) + L"\\" + name;
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    const std::wstring fixture = WideFromAnsi(TestDirectory() + "\\hue101.dll");
+    ASSERT_TRUE(CopyFileW(fixture.c_str(), (folder + L"\\one.dll").c_str(), FALSE));
+    wchar_t shortPath[MAX_PATH] = L"";
+    const DWORD n = GetShortPathNameW(folder.c_str(), shortPath, MAX_PATH);
+    ASSERT_TRUE(n > 0 && n < MAX_PATH);
+    const std::string shortFolder = ExactAnsi(std::wstring(shortPath, n)).value_or("");
+    ASSERT_FALSE(shortFolder.empty()) << "the folder has no short path";
+    TypeFolder(hDlg, shortFolder);
+
+    EXPECT_EQ(PressBrowseAndConfirm(AnsiTreeName(name)), FALSE);
+    ASSERT_TRUE(openedOnFolder) << "the picker never opened on the folder";
+    const std::string shown = Lower(shortFolder);
+    EXPECT_EQ(HistoryEntries(hDlg), (Entries{shown, emptyFolder.Path()}));
+    const auto items = IconListItems(hDlg);
+    ASSERT_EQ(items.size(), 1u);
+    EXPECT_EQ(items[0].path, shown + "\\one.dll");
 }
 
 TEST_F(FolderPicker, PickingAFolderListedInOtherCaseReplacesItsEntry) {
