@@ -4,7 +4,16 @@
 #include <windows.h>
 
 std::optional<std::string> ExactAnsi(std::wstring_view text) {
-    if (text.empty()) return std::string();
+    // Most names are ASCII, which every ANSI code page holds as it is: no conversion needed.
+    std::string ascii(text.size(), '\0');
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] >= 0x80) {
+            ascii.clear();
+            break;
+        }
+        ascii[i] = static_cast<char>(text[i]);
+    }
+    if (ascii.size() == text.size()) return ascii;
     const int length = static_cast<int>(text.size());
     const int n = WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
     if (n <= 0) return std::nullopt;
