@@ -86,3 +86,25 @@ std::string ThreeIconFolder(const std::string& dataDir, int copies) {
             CopyFixture("icons3.dll", path + "\\icons" + Numbered(i) + ".dll");
     });
 }
+
+std::string DamagedFolder(const std::string& dataDir, int files, int every) {
+    const std::string name = "damaged" + std::to_string(files) + "-" + std::to_string(every);
+    return Prepared(dataDir, name, [&](const std::string& path) {
+        for (int i = 0; i < files; ++i) {
+            const std::string base = path + "\\file" + Numbered(i);
+            if (i % every != every - 1) {
+                CopyFixture("icons3.dll", base + ".dll");
+                continue;
+            }
+            const bool countFaults = (i / every) % 2 == 0;
+            CopyFixture(countFaults ? "partial_body.dll" : "partial_resources.dll",
+                        base + "-cut.dll");
+        }
+    });
+}
+
+bool IsPartialDownload(const std::string& name) {
+    const std::string mark = "-cut.dll";
+    return name.size() >= mark.size() &&
+           name.compare(name.size() - mark.size(), mark.size(), mark) == 0;
+}

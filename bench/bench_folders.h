@@ -15,3 +15,11 @@ std::string ThousandIconFolder(const std::string& dataDir, int copies);
 
 // A folder of copies copies of a DLL with 3 icons.
 std::string ThreeIconFolder(const std::string& dataDir, int copies);
+
+// A folder of files copies of a DLL with 3 icons, of which every every-th is a partial download
+// instead, named "...-cut.dll": cut after its headers (the shell's reader faults counting its
+// icons) and inside its resources (it faults on each icon it extracts), in turn.
+std::string DamagedFolder(const std::string& dataDir, int files, int every);
+
+// True for the names DamagedFolder gives its partial downloads.
+bool IsPartialDownload(const std::string& name);

@@ -11,19 +11,20 @@
 #include "../catalogue/folder_scan.h"
 #include "../catalogue/icon_cells.h"
 #include "../catalogue/icon_item_key.h"
+#include "../catalogue/shell_icons.h"
 #include "bench_timing.h"
 
 namespace {
 
 // The scan's platform calls alone: enumerate, skip what is no file, ask each file's icon count.
-long BareScan(const std::string& folder) {
+long BareScan(const std::string& folder, FileFilter skip) {
     WIN32_FIND_DATAA entry;
     const HANDLE search = FindFirstFileA((folder + "\\*.*").c_str(), &entry);
     if (search == INVALID_HANDLE_VALUE) return 0;
     long icons = 0;
     do {
         if (std::strcmp(entry.cFileName, ".") == 0 || std::strcmp(entry.cFileName, "..") == 0 ||
-            (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || (skip && skip(entry.cFileName)))
             continue;
         const std::string path = folder + "\\" + entry.cFileName;
         const auto count = reinterpret_cast<INT_PTR>(
@@ -64,6 +65,35 @@ std::vector<VisibleCell> VisibleCells(HWND hDlg) {
     return cells;
 }
 
+// The cells' platform calls alone: extract, draw and destroy each cell's icon, leaving out the
+// cells of the files that skip names, if given.
+void BareDrawing(HWND list, const std::vector<VisibleCell>& cells, FileFilter skip) {
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    const HDC dc = GetDC(list);
+    for (const VisibleCell& cell : cells) {
+        const std::string& path = cell.icon.path;
+        if (skip && skip(path.substr(path.rfind('\\') + 1))) continue;
+        const HICON icon = ExtractIconA(instance, path.c_str(), cell.icon.index);
+        DrawIcon(dc, cell.rect.left + 9, cell.rect.top + 9, icon);
+        DestroyIcon(icon);
+    }
+    ReleaseDC(list, dc);
+}
+
+// The views of files mapped in the process, in bytes.
+SIZE_T MappedBytes() {
+    SIZE_T bytes = 0;
+    MEMORY_BASIC_INFORMATION region;
+    const char* at = nullptr;
+    while (VirtualQuery(at, &region, sizeof region) == sizeof region) {
+        if (region.Type == MEM_MAPPED) bytes += region.RegionSize;
+        const char* const next = static_cast<const char*>(region.BaseAddress) + region.RegionSize;
+        if (next <= at) break;
+        at = next;
+    }
+    return bytes;
+}
+
 } // namespace
 
 void TypeFolder(HWND hDlg, const std::string& folder) {
@@ -71,11 +101,12 @@ void TypeFolder(HWND hDlg, const std::string& folder) {
     SetDlgItemTextA(hDlg, IDC_FOLDER, folder.c_str());
 }
 
-ScanFigures MeasureScan(HWND hDlg, const std::string& folder, int rounds) {
+ScanFigures MeasureScan(HWND hDlg, const std::string& folder, int rounds, FileFilter skip) {
     TypeFolder(hDlg, folder);
     ScanFolder(hDlg);
-    BareScan(folder);
-    const auto times = MedianTimes({[&] { ScanFolder(hDlg); }, [&] { BareScan(folder); }}, rounds);
+    BareScan(folder, skip);
+    const auto times =
+        MedianTimes({[&] { ScanFolder(hDlg); }, [&] { BareScan(folder, skip); }}, rounds);
     return {times[0], times[1], IconListCount(hDlg)};
 }
 
@@ -95,16 +126,7 @@ void RepaintIconList(HWND hDlg) {
 RepaintFigures MeasureRepaint(HWND hDlg, int rounds) {
     const std::vector<VisibleCell> cells = VisibleCells(hDlg);
     const HWND list = GetDlgItem(hDlg, IDC_ICONLIST);
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
-    auto bare = [&] {
-        const HDC dc = GetDC(list);
-        for (const VisibleCell& cell : cells) {
-            const HICON icon = ExtractIconA(instance, cell.icon.path.c_str(), cell.icon.index);
-            DrawIcon(dc, cell.rect.left + 9, cell.rect.top + 9, icon);
-            DestroyIcon(icon);
-        }
-        ReleaseDC(list, dc);
-    };
+    auto bare = [&] { BareDrawing(list, cells, nullptr); };
     // The program's drawing of the same cells, without the list box's own painting around it.
     auto cellsAlone = [&] {
         DRAWITEMSTRUCT item{};
@@ -127,6 +149,22 @@ RepaintFigures MeasureRepaint(HWND hDlg, int rounds) {
     return {times[0], times[1], times[2], static_cast<int>(cells.size())};
 }
 
+RepaintFigures MeasureFirstRepaint(HWND hDlg, int rounds, FileFilter skip) {
+    const HWND list = GetDlgItem(hDlg, IDC_ICONLIST);
+    std::vector<double> repaints, bares;
+    for (int round = 0; round < rounds; ++round) {
+        ScanFolder(hDlg);
+        double start = NowSeconds();
+        RepaintIconList(hDlg);
+        repaints.push_back(NowSeconds() - start);
+        const std::vector<VisibleCell> cells = VisibleCells(hDlg);
+        start = NowSeconds();
+        BareDrawing(list, cells, skip);
+        bares.push_back(NowSeconds() - start);
+    }
+    return {Median(repaints), Median(bares), 0, static_cast<int>(VisibleCells(hDlg).size())};
+}
+
 ResourceFigures MeasureResources() {
     ResourceFigures figures{};
     const HANDLE process = GetCurrentProcess();
@@ -139,7 +177,16 @@ ResourceFigures MeasureResources() {
                              sizeof memory))
         // Both give the process's private committed memory; Wine fills in only the second.
         figures.privateBytes = memory.PrivateUsage ? memory.PrivateUsage : memory.PagefileUsage;
+    figures.mappedBytes = MappedBytes();
     return figures;
+}
+
+void FaultRepeatedly(const std::string& countFault, const std::string& extractFault, int faults) {
+    for (int i = 0; i < faults / 2; ++i) {
+        CountShellIcons(countFault.c_str());
+        HICON icon = nullptr;
+        ExtractShellIcon(extractFault.c_str(), 0, &icon);
+    }
 }
 
 void LeakIcons(const std::string& path, int count) {

@@ -22,9 +22,12 @@ std::vector<double> MedianTimes(const std::vector<std::function<void()>>& jobs, 
         }
     }
     std::vector<double> medians;
-    for (auto& t : times) {
-        std::sort(t.begin(), t.end());
-        medians.push_back(t[t.size() / 2]);
-    }
+    for (auto& t : times)
+        medians.push_back(Median(t));
     return medians;
+}
+
+double Median(std::vector<double> times) {
+    std::sort(times.begin(), times.end());
+    return times.empty() ? 0 : times[times.size() / 2];
 }
