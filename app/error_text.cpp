@@ -34,11 +34,8 @@ std::string_view ModuleName(std::string_view executablePath, const LeadByteSet& 
     if (slash != std::string_view::npos) executablePath.remove_prefix(slash + 1);
     std::size_t end = 0;
     for (std::size_t characters = 0; characters < kModuleNameMax && end < executablePath.size();
-         ++characters) {
-        const bool twoBytes = leadBytes.test(static_cast<unsigned char>(executablePath[end])) &&
-                              end + 1 < executablePath.size();
-        end += twoBytes ? 2 : 1;
-    }
+         ++characters)
+        end = NextCharacter(executablePath, end, leadBytes);
     return executablePath.substr(0, end);
 }
 
