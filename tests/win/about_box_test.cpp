@@ -181,7 +181,7 @@ TEST_F(AboutBox, ShowsItsControlsWithTheFocusOnGoOnline) {
 TEST_F(AboutBox, InfoOpensItOverTheMainDialogWhichItLeavesAsItWas) {
     DeleteFileA((TestDirectory() + "\\glyphbay.ini").c_str());
     const HWND hDlg = OpenMainDialog();
-    const std::string status = StatusText(hDlg);
+    const std::string status = StatusBarText(hDlg);
     const std::string folder = ControlText(hDlg, IDC_FOLDER);
     const std::size_t items = IconListItems(hDlg).size();
 
@@ -211,7 +211,7 @@ TEST_F(AboutBox, InfoOpensItOverTheMainDialogWhichItLeavesAsItWas) {
     EXPECT_EQ(result, FALSE);
 
     EXPECT_TRUE(IsWindowEnabled(hDlg));
-    EXPECT_EQ(StatusText(hDlg), status);
+    EXPECT_EQ(StatusBarText(hDlg), status);
     EXPECT_EQ(ControlText(hDlg, IDC_FOLDER), folder);
     EXPECT_EQ(IconListItems(hDlg).size(), items);
     CloseTestDialog(hDlg);

@@ -64,7 +64,7 @@ TEST_F(FirstStart, ListsTheWindowsDirectoryAndShowsTheStartText) {
     char windows[MAX_PATH];
     GetWindowsDirectoryA(windows, MAX_PATH);
     EXPECT_EQ(ControlText(hDlg, IDC_FOLDER), windows);
-    EXPECT_EQ(StatusText(hDlg), "GlyphBay  -  Freeware  -  www.glyphbay.example");
+    EXPECT_EQ(StatusBarText(hDlg), "GlyphBay  -  Freeware  -  www.glyphbay.example");
 
     const std::vector<IconItem> items = IconListItems(hDlg);
     ASSERT_FALSE(items.empty());

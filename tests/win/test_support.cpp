@@ -63,7 +63,7 @@ int IconListSelection(HWND hDlg) {
     return static_cast<int>(SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_GETCURSEL, 0, 0));
 }
 
-std::string StatusText(HWND hDlg) {
+std::string StatusBarText(HWND hDlg) {
     char text[1024] = "";
     const LRESULT info = SendDlgItemMessageA(hDlg, IDC_STATUSBAR, SB_GETTEXTLENGTHA, 0, 0);
     if (LOWORD(info) >= sizeof text) return "(status text too long)";

@@ -27,7 +27,9 @@ std::vector<IconItem> IconListItems(HWND hDlg);
 std::string IconListText(HWND hDlg, int index);
 std::uintptr_t IconListData(HWND hDlg, int index);
 int IconListSelection(HWND hDlg);
-std::string StatusText(HWND hDlg);
+
+// The status bar's text.
+std::string StatusBarText(HWND hDlg);
 std::string ControlText(HWND hDlg, int id);
 
 // Types folder into the folder box's edit field (no entry selected) and presses Enter.
