@@ -201,7 +201,8 @@ class Program:
 
     def repainted_image(self):
         """The window's pixels after everything in it has been painted afresh."""
-        probe(redraw=True)
+        if not probe(redraw=True):
+            raise AssertionError("no window to repaint")
         return self.settled_image()
 
     def show_typed_folder(self, folder):

@@ -104,7 +104,6 @@ class Layout(ProgramTest):
         self.check_layout(state, start)
         self.check_screen(state, "layout_maximised.png")
 
-
     def drag(self, start, end):
         """Takes the client area from start to end, (width, height) each, in steps of DRAG_STEP
         pixels along the one extent that changes, as dragging a border does; each step has
