@@ -40,6 +40,8 @@ BOOL OnAboutCommand(HWND hDlg, WORD id) {
 
 } // namespace
 
+// The results mean to the dialog manager what the main dialog's do (main_dialog.cpp): the
+// commands' TRUE and FALSE act alike, and each is fixed.
 INT_PTR CALLBACK AboutDialogProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG: return InitAboutBox(hDlg);

@@ -7,9 +7,15 @@
 #include <string_view>
 
 // The bytes that start a two-byte character in the ANSI code page; none in a single-byte one.
-// The byte after such a lead byte is its trail byte, which may fall anywhere in 0x40..0xFE
-// (also on "A".."Z" and on "\") and is never a character of its own.
+// No lead byte is below 0x80 (every double-byte code page has its lead bytes in 0x81..0xFE). The
+// byte after a lead byte is its trail byte, which may fall anywhere in 0x40..0xFE (also on
+// "A".."Z" and on "\") and is never a character of its own.
 using LeadByteSet = std::bitset<256>;
+
+// The position of the character after the one that starts at text[at] (at < text.size()): two
+// bytes on for a lead byte with a byte after it, otherwise one (a lead byte at the end of the
+// text stands alone).
+std::size_t NextCharacter(std::string_view text, std::size_t at, const LeadByteSet& leadBytes);
 
 // Raises the bytes of the letters A to Z by 0x20 and leaves every other byte as it is; both
 // bytes of a two-byte character stay as they are, so its character does not change.

@@ -1,44 +1,21 @@
 // The text of the report of an error that escapes a message handler.
 #include "error_text.h"
 
+#include <cinttypes>
 #include <cstdio>
 
 namespace {
 
-constexpr char kErrorFormat[] = "Exception %.*s in module %.*s at %s.\n%.*s%s";
-constexpr std::size_t kAddressDigitsMin = 8;
-constexpr std::size_t kAddressDigitsMax = 2 * sizeof(std::uintptr_t);
-
-struct AddressText {
-    char digits[kAddressDigitsMax + 1];
-};
-
-AddressText FormatAddress(std::uintptr_t address) {
-    char reversed[kAddressDigitsMax];
-    std::size_t n = 0;
-    do {
-        reversed[n++] = "0123456789ABCDEF"[address & 0xF];
-        address >>= 4;
-    } while (address != 0);
-    while (n < kAddressDigitsMin)
-        reversed[n++] = '0';
-    AddressText text{};
-    for (std::size_t i = 0; i < n; ++i)
-        text.digits[i] = reversed[n - 1 - i];
-    text.digits[n] = '\0';
-    return text;
-}
+// The address in upper-case hexadecimal, at least eight digits: a 64-bit address keeps them all.
+constexpr char kErrorFormat[] = "Exception %.*s in module %.*s at %08" PRIXPTR ".\n%.*s%s";
 
 std::string_view ModuleName(std::string_view executablePath, const LeadByteSet& leadBytes) {
     const std::size_t slash = LastBackslash(executablePath, leadBytes);
     if (slash != std::string_view::npos) executablePath.remove_prefix(slash + 1);
     std::size_t end = 0;
     for (std::size_t characters = 0; characters < kModuleNameMax && end < executablePath.size();
-         ++characters) {
-        const bool twoBytes = leadBytes.test(static_cast<unsigned char>(executablePath[end])) &&
-                              end + 1 < executablePath.size();
-        end += twoBytes ? 2 : 1;
-    }
+         ++characters)
+        end = NextCharacter(executablePath, end, leadBytes);
     return executablePath.substr(0, end);
 }
 
@@ -55,7 +32,7 @@ ErrorText FormatErrorText(std::string_view kind, std::string_view executablePath
     const bool addStop = !message.empty() && message.back() != '.';
     ErrorText report{};
     std::snprintf(report.text, kErrorTextSize, kErrorFormat, Length(kind), kind.data(),
-                  Length(module), module.data(), FormatAddress(address).digits, Length(message),
-                  message.data(), addStop ? "." : "");
+                  Length(module), module.data(), address, Length(message), message.data(),
+                  addStop ? "." : "");
     return report;
 }

@@ -34,7 +34,7 @@ BOOL InitMainDialog(HWND hDlg) {
     SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_SETCOLUMNWIDTH, kIconCellPixels, 0);
     SetForegroundWindow(hDlg);
     ScanFolder(hDlg);
-    return TRUE; // the platform puts the focus on the first tab stop, Browse
+    return TRUE;
 }
 
 BOOL CloseMainDialog(HWND hDlg) {
@@ -55,11 +55,21 @@ BOOL OnCommand(HWND hDlg, WORD id, WORD code) {
     }
 }
 
+// The result tells the dialog manager whether to run its default handling of the message as
+// well (FALSE) or not (TRUE); for some messages it means more. By kind of message:
+//   WM_INITDIALOG  TRUE: the platform puts the focus on the first tab stop, Browse.
+//   WM_SIZE        FALSE: the default handling runs after the layout.
+//   WM_DRAWITEM    TRUE: the icon list's cell is drawn. FALSE: another control's item, left to
+//                  the default handling.
+//   WM_COMMAND     The default handling ignores commands, so TRUE and FALSE act alike here.
+//                  Each command's value is fixed all the same and the tests pin it: Enter,
+//                  Close, a chosen folder and a selected cell TRUE; Info FALSE; Browse TRUE when
+//                  the picker gave no folder and FALSE after it pushed one; any other FALSE.
+//                  The differences are deliberate, not a fault to even out.
+//   anything else  FALSE: the default handling deals with it (WM_CLOSE becomes IDCANCEL).
 INT_PTR HandleMessage(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_SIZE:
-        LayoutMainDialog(hDlg, LOWORD(lParam), HIWORD(lParam));
-        return FALSE; // the default dialog handling of WM_SIZE still runs
+    case WM_SIZE: LayoutMainDialog(hDlg, LOWORD(lParam), HIWORD(lParam)); return FALSE;
     case WM_DRAWITEM:
         if (wParam != IDC_ICONLIST) return FALSE;
         return DrawIconCell(hDlg, reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));

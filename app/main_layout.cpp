@@ -2,6 +2,8 @@
 // notice panel follow the bottom edge, the icon list takes the rest; the top row never moves.
 #include "main_layout.h"
 
+#include <initializer_list>
+
 #include "../resources/resource_ids.h"
 #include "layout_rules.h"
 
@@ -17,9 +19,35 @@ void PlaceControl(HWND hDlg, int id, int x, int y, int width, int height, UINT f
         SetWindowPos(control, HWND_BOTTOM, x, y, width, height, flags);
 }
 
+// The area that the notice panel's frame, icon and text cover, in the dialog's client
+// coordinates.
+RECT NoticePanelArea(HWND hDlg) {
+    RECT area{};
+    for (const int id : {IDC_NOTICEFRAME, IDC_NOTICEICON, IDC_NOTICETEXT}) {
+        const HWND control = GetDlgItem(hDlg, id);
+        if (!control) continue;
+        RECT r{};
+        GetWindowRect(control, &r);
+        MapWindowPoints(HWND_DESKTOP, hDlg, reinterpret_cast<POINT*>(&r), 2);
+        UnionRect(&area, &area, &r);
+    }
+    return area;
+}
+
+// The icon and the text stand inside the frame, a group box that paints only its edges, and the
+// dialog does not clip its children: moved in small steps they leave old edges and cut text
+// behind. Their old and new places are painted afresh, the dialog's background first, and nothing
+// else is, so that a drag flickers no more than the panel.
+void RepaintNoticePanel(HWND hDlg, const RECT& before) {
+    const RECT after = NoticePanelArea(hDlg);
+    for (const RECT* area : {&before, &after})
+        RedrawWindow(hDlg, area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 } // namespace
 
 void LayoutMainDialog(HWND hDlg, int width, int height) {
+    const RECT noticePanel = NoticePanelArea(hDlg);
     RECT client{};
     GetClientRect(hDlg, &client);
     const HWND statusBar = GetDlgItem(hDlg, IDC_STATUSBAR);
@@ -36,4 +64,5 @@ void LayoutMainDialog(HWND hDlg, int width, int height) {
     PlaceControl(hDlg, IDC_NOTICEICON, l.noticeIcon.x, l.noticeIcon.y, 0, 0, kMoveOnly);
     PlaceControl(hDlg, IDC_NOTICETEXT, l.noticeText.x, l.noticeText.y, 0, 0, kMoveOnly);
     PlaceControl(hDlg, IDC_ICONLIST, 0, 0, l.iconList.width, l.iconList.height, kSizeOnly);
+    RepaintNoticePanel(hDlg, noticePanel);
 }

@@ -7,12 +7,14 @@
 
 #include "../app/ansi_code_page.h"
 #include "../app/main_dialog.h"
+#include "../app/text_limits.h"
 #include "../catalogue/folder_scan.h"
 #include "settings_path.h"
 
-char SettingsFileName[kSettingsPathSize] = "";
-
 namespace {
+
+// Set once at start, read by every load and save of the history.
+char SettingsFileName[kSettingsPathSize] = "";
 
 constexpr char kHistorySection[] = "Dir";
 // Keys "0" to "10" are read back; more entries are written but not read.
@@ -60,6 +62,10 @@ void DeleteHistorySections() {
 }
 
 } // namespace
+
+const char* SettingsFilePath() {
+    return SettingsFileName;
+}
 
 void MakeSettingsFileName() {
     SettingsFileName[0] = '\0';

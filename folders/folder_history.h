@@ -3,15 +3,13 @@
 
 #include <windows.h>
 
-#include "../app/text_limits.h"
-
-// The settings file's full path, next to the executable; set once at start by
-// MakeSettingsFileName. Empty when the executable's path cannot be had whole: then the history
-// is neither read nor written.
-extern char SettingsFileName[kSettingsPathSize];
-
-// Works out the settings file's path next to the executable; called once at start.
+// Works out the settings file's full path next to the executable; called once at start. It
+// stays empty when the executable's path cannot be had whole: then the history is neither read
+// nor written.
 void MakeSettingsFileName();
+
+// The settings file's full path as MakeSettingsFileName set it.
+const char* SettingsFilePath();
 
 // Fills the folder box from the settings file, or shows the Windows directory when it holds none.
 void LoadFolderHistory(HWND hDlg);

@@ -19,8 +19,9 @@
 namespace {
 
 constexpr char kPickerTitle[] = "Choose folder";
-// The callback's copy of the initial folder text, which holds at most kFolderTextMax.
-constexpr int kCallbackTextSize = 513;
+// The callback's copy of the initial folder text: 512 characters and a zero byte, room to spare
+// for a text of at most kFolderTextMax (500) characters, which is therefore never cut.
+constexpr int kCallbackTextSize = 512 + 1;
 
 // The picked folder's path in the ANSI code page: as the shell gives it when it converts exactly,
 // otherwise its short path, which the ANSI functions open as well (and the history can keep);

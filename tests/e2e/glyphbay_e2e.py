@@ -20,9 +20,11 @@ def windows_path(unix_path):
     return "Z:" + os.path.abspath(unix_path).replace("/", "\\")
 
 
-def probe(title="GlyphBay"):
-    """The state of the dialog with this title, as the probe prints it; {} when there is none."""
-    out = subprocess.run(["wine", PROBE, title], capture_output=True, timeout=60)
+def probe(title="GlyphBay", redraw=False):
+    """The state of the dialog with this title, as the probe prints it; {} when there is none.
+    redraw: the probe first has the whole window painted afresh."""
+    options = ["--redraw"] if redraw else []
+    out = subprocess.run(["wine", PROBE, *options, title], capture_output=True, timeout=60)
     state = {}
     for line in out.stdout.decode("utf-8", "replace").splitlines():
         key, sep, value = line.partition("=")
@@ -91,6 +93,18 @@ class Image:
     def pixel(self, x, y):
         i = 3 * (y * self.width + x)
         return tuple(self.pixels[i:i + 3])
+
+    def differing_pixels(self, other):
+        """How many pixels differ from those of a picture of the same size."""
+        if (self.width, self.height) != (other.width, other.height):
+            raise AssertionError("pictures of different sizes")
+        a, b = self.pixels, other.pixels
+        return sum(a[i:i + 3] != b[i:i + 3] for i in range(0, len(a), 3))
+
+    def save(self, path):
+        with open(path, "wb") as out:
+            out.write(b"P6\n%d %d\n255\n" % (self.width, self.height) + self.pixels)
+        return path
 
 
 def xdotool(*args, check=True):
@@ -172,6 +186,24 @@ class Program:
         out = subprocess.run(["import", "-window", self.window, "-depth", "8", "ppm:-"], capture_output=True,
                              check=True, timeout=60)
         return Image(out.stdout)
+
+    def settled_image(self):
+        """The window's pixels once they stay the same for a moment: the program paints, and
+        Wine shows what it painted, a little after the message that caused it."""
+        image = self.window_image()
+        for _ in range(20):
+            time.sleep(0.3)
+            later = self.window_image()
+            if later.pixels == image.pixels:
+                break
+            image = later
+        return image
+
+    def repainted_image(self):
+        """The window's pixels after everything in it has been painted afresh."""
+        if not probe(redraw=True):
+            raise AssertionError("no window to repaint")
+        return self.settled_image()
 
     def show_typed_folder(self, folder):
         """Types folder into the folder box's field and presses Enter."""

@@ -2,7 +2,9 @@
 // from outside the program the way any other process would (wide messages, which the platform
 // carries across processes whole).
 //
-//   probe.exe [title]    the top-level dialog with exactly this title (default "GlyphBay")
+//   probe.exe [--redraw] [title]    the top-level dialog with exactly this title (default
+//                                   "GlyphBay"); --redraw first repaints the whole window and
+//                                   every control in it, and returns when that is done
 //
 // The icon list gives list.count, list.selection, list.top, list.client (the list's client area),
 // list.item.N=<index> <path> for every item, and list.cell.N for each cell that shows; areas are
@@ -11,6 +13,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "../../catalogue/icon_item_key.h"
@@ -154,10 +157,13 @@ void PrintFolderList(HWND combo) {
 
 int main(int argc, char** argv) {
     Search search{L"GlyphBay", nullptr};
-    if (argc > 1) {
-        const int n = MultiByteToWideChar(CP_UTF8, 0, argv[1], -1, nullptr, 0);
+    int arg = 1;
+    const bool redraw = arg < argc && std::strcmp(argv[arg], "--redraw") == 0;
+    if (redraw) ++arg;
+    if (arg < argc) {
+        const int n = MultiByteToWideChar(CP_UTF8, 0, argv[arg], -1, nullptr, 0);
         search.title.assign(static_cast<std::size_t>(n), L'\0');
-        MultiByteToWideChar(CP_UTF8, 0, argv[1], -1, &search.title[0], n);
+        MultiByteToWideChar(CP_UTF8, 0, argv[arg], -1, &search.title[0], n);
         search.title.resize(wcslen(search.title.c_str()));
     }
     EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
@@ -166,6 +172,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     const HWND dialog = search.found;
+    // What a window looks like when everything in it is painted afresh: the picture that any
+    // other way of reaching its size must match. UPDATENOW waits for the owner's painting.
+    if (redraw)
+        RedrawWindow(dialog, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     RECT client;
     GetClientRect(dialog, &client);
     std::printf("found=1\n");

@@ -1,11 +1,13 @@
 """The main dialog's layout as the window is resized and maximised, and the about box."""
 
+import os
 import unittest
 
-from glyphbay_e2e import Picture, ProgramTest, numbers, wait_for, xdotool
+from glyphbay_e2e import ARTIFACTS, Picture, ProgramTest, numbers, wait_for, xdotool
 
 FRAME, ICON, TEXT, LIST, STATUS = 105, 106, 107, 104, 120
 TOP_ROW = (101, 102, 103)
+DRAG_STEP = 5  # pixels between two size changes when the border is dragged
 
 
 class Layout(ProgramTest):
@@ -101,6 +103,33 @@ class Layout(ProgramTest):
         self.assertGreater(numbers(state, "client")[0], 1000)
         self.check_layout(state, start)
         self.check_screen(state, "layout_maximised.png")
+
+    def drag(self, start, end):
+        """Takes the client area from start to end, (width, height) each, in steps of DRAG_STEP
+        pixels along the one extent that changes, as dragging a border does; each step has
+        reached the program before the next is taken."""
+        self.size_to(*start)
+        along = 0 if start[0] != end[0] else 1
+        step = DRAG_STEP if end[along] > start[along] else -DRAG_STEP
+        for extent in range(start[along] + step, end[along] + step, step):
+            size = list(start)
+            size[along] = extent
+            self.size_to(*size)
+
+    def test_dragging_a_border_paints_the_window_as_a_full_repaint_does(self):
+        self.program.start()
+        for start, end in (((520, 300), (520, 420)), ((520, 420), (520, 300)),
+                           ((300, 420), (520, 420)), ((520, 420), (300, 420))):
+            name = "drag_%dx%d_to_%dx%d" % (start + end)
+            with self.subTest(name):
+                self.drag(start, end)
+                dragged = self.program.settled_image()
+                repainted = self.program.repainted_image()
+                differing = dragged.differing_pixels(repainted)
+                if differing:
+                    dragged.save(os.path.join(ARTIFACTS, name + ".ppm"))
+                    repainted.save(os.path.join(ARTIFACTS, name + "_repainted.ppm"))
+                self.assertEqual(differing, 0, "pixels unlike a full repaint")
 
 
 class AboutBox(ProgramTest):

@@ -138,29 +138,18 @@ class AboutBox : public ::testing::Test {
 };
 
 TEST(AboutTemplate, MatchesTheBoxOfTheProgram) {
-    const DialogTemplate t = ReadDialogTemplate("INFO");
-    EXPECT_EQ(t.style, 0x90CF0040u);
-    EXPECT_EQ(t.exStyle, 0u);
-    EXPECT_EQ(t.x, 60);
-    EXPECT_EQ(t.y, 30);
-    EXPECT_EQ(t.cx, 153);
-    EXPECT_EQ(t.cy, 165);
-    EXPECT_EQ(t.menu, "");
-    EXPECT_EQ(t.windowClass, "");
-    EXPECT_EQ(t.title, "Glyphbay");
-    EXPECT_EQ(t.pointSize, 8);
-    EXPECT_EQ(t.font, "MS Sans Serif");
-
     // Neither button is a default push button.
-    const std::vector<ExpectedControl> expected = {
+    const std::vector<ExpectedControl> controls = {
         {IDC_GOONLINE, "BUTTON", "Go Online", 0x50010000, 56, 146, 44, 14},
         {IDCANCEL, "BUTTON", "Continue", 0x50010000, 105, 146, 44, 14},
         {-1, "BUTTON", "", 0x50000007, 7, 4, 140, 132},
         {-1, "STATIC", "MAINICON", 0x50000003, 15, 19, 18, 20},
         {-1, "STATIC", nullptr, 0x50020000, 44, 16, 96, 40},
     };
-    ExpectControls(t, expected);
+    const DialogTemplate t = ExpectTemplate(
+        "INFO", {0x90CF0040, 60, 30, 153, 165, "Glyphbay", 8, "MS Sans Serif", controls});
 
+    ASSERT_EQ(t.items.size(), 5u);
     const std::string& about = t.items[4].text;
     EXPECT_EQ(std::count(about.begin(), about.end(), '\n'), 3) << about;
     EXPECT_EQ(about.rfind("Glyphbay v1.0\n", 0), 0u) << about;
@@ -192,7 +181,7 @@ TEST_F(AboutBox, ShowsItsControlsWithTheFocusOnGoOnline) {
 TEST_F(AboutBox, InfoOpensItOverTheMainDialogWhichItLeavesAsItWas) {
     DeleteFileA((TestDirectory() + "\\glyphbay.ini").c_str());
     const HWND hDlg = OpenMainDialog();
-    const std::string status = StatusText(hDlg);
+    const std::string status = StatusBarText(hDlg);
     const std::string folder = ControlText(hDlg, IDC_FOLDER);
     const std::size_t items = IconListItems(hDlg).size();
 
@@ -222,7 +211,7 @@ TEST_F(AboutBox, InfoOpensItOverTheMainDialogWhichItLeavesAsItWas) {
     EXPECT_EQ(result, FALSE);
 
     EXPECT_TRUE(IsWindowEnabled(hDlg));
-    EXPECT_EQ(StatusText(hDlg), status);
+    EXPECT_EQ(StatusBarText(hDlg), status);
     EXPECT_EQ(ControlText(hDlg, IDC_FOLDER), folder);
     EXPECT_EQ(IconListItems(hDlg).size(), items);
     CloseTestDialog(hDlg);

@@ -65,7 +65,7 @@ class FolderHistory : public SettingsFileTest {
 
 TEST_F(FolderHistory, TheSettingsFileLiesNextToTheExecutableInLowerCase) {
     Open(Settings({"0=" + a.Path()}));
-    EXPECT_EQ(std::string(SettingsFileName), Lower(TestDirectory()) + "\\glyphbay.ini");
+    EXPECT_EQ(std::string(SettingsFilePath()), Lower(TestDirectory()) + "\\glyphbay.ini");
 }
 
 TEST_F(FolderHistory, LoadsUpToTheFirstMissingKeyAndSavesOnlyWhatIsListed) {

@@ -36,7 +36,18 @@ Expected ExpectedItems(const std::string& folder,
     return result;
 }
 
-using FolderScan = MainDialogTest;
+class FolderScan : public MainDialogTest {
+  protected:
+    // Shows twoFiles, a folder with a file of three icons and one of one; gives its four items.
+    Expected ShowTwoFiles() {
+        twoFiles.AddFixture("icons3.dll", "c.dll");
+        twoFiles.AddFixture("icons1.dll", "a.dll");
+        ShowTypedFolder(hDlg, twoFiles.Path());
+        return PathsAndIndices(IconListItems(hDlg));
+    }
+
+    ScratchFolder twoFiles;
+};
 
 TEST_F(FolderScan, ListsEveryIconOfEveryFileAndNothingElse) {
     ScratchFolder folder;
@@ -57,16 +68,11 @@ TEST_F(FolderScan, ListsEveryIconOfEveryFileAndNothingElse) {
 }
 
 TEST_F(FolderScan, OneTrailingBackslashMakesNoDifference) {
-    ScratchFolder folder;
-    folder.AddFixture("icons3.dll", "c.dll");
-    folder.AddFixture("icons1.dll", "a.dll");
-
-    ShowTypedFolder(hDlg, folder.Path());
-    const Expected plain = PathsAndIndices(IconListItems(hDlg));
-    ShowTypedFolder(hDlg, folder.Path() + "\\");
+    const Expected plain = ShowTwoFiles();
+    ShowTypedFolder(hDlg, twoFiles.Path() + "\\");
     EXPECT_EQ(PathsAndIndices(IconListItems(hDlg)), plain);
     ASSERT_EQ(plain.size(), 4u);
-    EXPECT_EQ(plain[0].first.rfind(folder.Path() + "\\", 0), 0u);
+    EXPECT_EQ(plain[0].first.rfind(twoFiles.Path() + "\\", 0), 0u);
 }
 
 TEST_F(FolderScan, FoldersWithoutListableIconsGiveAnEmptyList) {
@@ -99,18 +105,14 @@ TEST_F(FolderScan, AScanEmptiesTheListFirst) {
 }
 
 TEST_F(FolderScan, ASecondScanGivesTheSameItemsWithNoSelectionAndKeepsTheStatusText) {
-    ScratchFolder folder;
-    folder.AddFixture("icons3.dll", "c.dll");
-    folder.AddFixture("icons1.dll", "a.dll");
-    ShowTypedFolder(hDlg, folder.Path());
-    const Expected first = PathsAndIndices(IconListItems(hDlg));
+    const Expected first = ShowTwoFiles();
     SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_SETCURSEL, 2, 0);
-    const std::string status = StatusText(hDlg);
+    const std::string status = StatusBarText(hDlg);
 
     SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     EXPECT_EQ(PathsAndIndices(IconListItems(hDlg)), first);
     EXPECT_EQ(IconListSelection(hDlg), LB_ERR);
-    EXPECT_EQ(StatusText(hDlg), status);
+    EXPECT_EQ(StatusBarText(hDlg), status);
 }
 
 TEST_F(FolderScan, EnterDoesNotTouchTheFolderBox) {

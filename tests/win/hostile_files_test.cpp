@@ -268,7 +268,7 @@ void ExpectListedSafely(HWND hDlg, const HostileFile& file) {
             EXPECT_EQ(item.index, 0u);
             EXPECT_EQ(DrawItem(hDlg, id, 0), FixtureColour(0));
             SelectIconItem(hDlg, static_cast<int>(i));
-            EXPECT_EQ(StatusText(hDlg), ReadOut("sound.dll", 0));
+            EXPECT_EQ(StatusBarText(hDlg), ReadOut("sound.dll", 0));
             ++sounds;
             continue;
         }
@@ -279,7 +279,7 @@ void ExpectListedSafely(HWND hDlg, const HostileFile& file) {
             EXPECT_EQ(drawn, FixtureColour(item.index)) << "item " << i;
         }
         SelectIconItem(hDlg, static_cast<int>(i));
-        EXPECT_EQ(StatusText(hDlg), ReadOut(file.name, item.index));
+        EXPECT_EQ(StatusBarText(hDlg), ReadOut(file.name, item.index));
         ++hostile;
     }
     EXPECT_EQ(sounds, 1u);
@@ -471,12 +471,12 @@ TEST_F(HostileFiles, AFolderDeletedAfterTheScanLeavesBlankCellsThatStillReadOut)
         EXPECT_EQ(DrawItem(hDlg, k, k == 1 ? ODS_SELECTED : 0),
                   k == 1 ? GetSysColor(COLOR_3DFACE) : RGB(255, 255, 255));
         SelectIconItem(hDlg, static_cast<int>(k));
-        EXPECT_EQ(StatusText(hDlg), ReadOut("three.dll", k));
+        EXPECT_EQ(StatusBarText(hDlg), ReadOut("three.dll", k));
     }
     // Shown again, the folder that is gone gives an empty list; the read-out stays.
     SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     EXPECT_TRUE(IconListItems(hDlg).empty());
-    EXPECT_EQ(StatusText(hDlg), ReadOut("three.dll", 2));
+    EXPECT_EQ(StatusBarText(hDlg), ReadOut("three.dll", 2));
     PaintList(hDlg);
     silence.ExpectSilence();
 }

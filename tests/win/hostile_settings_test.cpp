@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "../../app/main_dialog.h"
+#include "../../app/text_limits.h"
 #include "../../folders/folder_history.h"
 #include "hostile_support.h"
 #include "test_support.h"

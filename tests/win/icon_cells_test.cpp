@@ -129,7 +129,7 @@ class IconCells : public ::testing::Test {
             const COLORREF colour = FixtureColour(k);
             ExpectDrawnIcon(k, &colour);
             SelectIconItem(hDlg, static_cast<int>(k));
-            EXPECT_EQ(StatusText(hDlg), ReadOut(name, k));
+            EXPECT_EQ(StatusBarText(hDlg), ReadOut(name, k));
         }
     }
 
@@ -181,9 +181,9 @@ TEST_F(IconCells, AnItemThatCannotBeFetchedBeepsAndDrawsNoIcon) {
     ExpectDrawnIcon(0, nullptr);
     EXPECT_EQ(beeps.Beeps(), (std::vector<UINT>{0, 0}));
     // With nothing selected the read-out keeps the status text, without a beep.
-    const std::string before = StatusText(hDlg);
+    const std::string before = StatusBarText(hDlg);
     SelectIconItem(hDlg, -1);
-    EXPECT_EQ(StatusText(hDlg), before);
+    EXPECT_EQ(StatusBarText(hDlg), before);
     EXPECT_EQ(beeps.Beeps().size(), 2u);
 }
 
@@ -213,7 +213,7 @@ TEST_F(IconCells, EveryIconOfALargeLibraryDrawsAndReadsOutItsOwnIndex) {
         const COLORREF colour = FixtureColour(k);
         ExpectDrawnIcon(k, &colour);
         SelectIconItem(hDlg, static_cast<int>(k));
-        EXPECT_EQ(StatusText(hDlg), ReadOut("many icons.dll", k));
+        EXPECT_EQ(StatusBarText(hDlg), ReadOut("many icons.dll", k));
     }
 }
 
@@ -259,9 +259,9 @@ TEST_F(IconCells, AFileRemovedAfterTheScanLeavesBlankCellsThatStillReadOut) {
     ExpectDrawnIcon(2, nullptr);
     EXPECT_TRUE(beeps.Beeps().empty());
     SelectIconItem(hDlg, 2);
-    EXPECT_EQ(StatusText(hDlg), ReadOut("gone.dll", 2));
+    EXPECT_EQ(StatusBarText(hDlg), ReadOut("gone.dll", 2));
     SelectIconItem(hDlg, 0);
-    EXPECT_EQ(StatusText(hDlg), ReadOut("gone.dll", 0));
+    EXPECT_EQ(StatusBarText(hDlg), ReadOut("gone.dll", 0));
 }
 
 TEST_F(IconCells, CellsStayFiftyPixelsSquareWhateverTheListsSizeAndFont) {

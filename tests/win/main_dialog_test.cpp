@@ -13,20 +13,7 @@
 namespace {
 
 TEST(MainDialogTemplate, MatchesTheLayoutOfTheProgram) {
-    const DialogTemplate t = ReadDialogTemplate("GLYPHBAY");
-    EXPECT_EQ(t.style, 0x90CF0040u);
-    EXPECT_EQ(t.exStyle, 0u);
-    EXPECT_EQ(t.x, 6);
-    EXPECT_EQ(t.y, 15);
-    EXPECT_EQ(t.cx, 269);
-    EXPECT_EQ(t.cy, 227);
-    EXPECT_EQ(t.menu, "");
-    EXPECT_EQ(t.windowClass, "");
-    EXPECT_EQ(t.title, "GlyphBay");
-    EXPECT_EQ(t.pointSize, 8);
-    EXPECT_EQ(t.font, "MS Sans Serif");
-
-    const std::vector<ExpectedControl> expected = {
+    const std::vector<ExpectedControl> controls = {
         {IDC_BROWSE, "BUTTON", "&Browse", 0x50010000, 164, 4, 44, 14},
         {IDC_ICONLIST, "LISTBOX", "", 0x50B01351, 4, 24, 260, 156},
         {IDC_INFO, "BUTTON", "&Info", 0x50010000, 212, 4, 50, 14},
@@ -35,8 +22,10 @@ TEST(MainDialogTemplate, MatchesTheLayoutOfTheProgram) {
         {IDC_NOTICEFRAME, "BUTTON", "", 0x50000007, 4, 184, 261, 28},
         {IDC_FOLDER, "COMBOBOX", "", 0x50210042, 4, 4, 152, 136},
     };
-    ExpectControls(t, expected);
+    const DialogTemplate t = ExpectTemplate(
+        "GLYPHBAY", {0x90CF0040, 6, 15, 269, 227, "GlyphBay", 8, "MS Sans Serif", controls});
     // The notice: two lines.
+    ASSERT_EQ(t.items.size(), 7u);
     EXPECT_EQ(std::count(t.items[3].text.begin(), t.items[3].text.end(), '\n'), 1);
 }
 
@@ -75,7 +64,7 @@ TEST_F(FirstStart, ListsTheWindowsDirectoryAndShowsTheStartText) {
     char windows[MAX_PATH];
     GetWindowsDirectoryA(windows, MAX_PATH);
     EXPECT_EQ(ControlText(hDlg, IDC_FOLDER), windows);
-    EXPECT_EQ(StatusText(hDlg), "GlyphBay  -  Freeware  -  www.glyphbay.example");
+    EXPECT_EQ(StatusBarText(hDlg), "GlyphBay  -  Freeware  -  www.glyphbay.example");
 
     const std::vector<IconItem> items = IconListItems(hDlg);
     ASSERT_FALSE(items.empty());

@@ -160,6 +160,25 @@ TEST_F(MainLayout, TwoSizeMessagesOfOneSizeGiveOneResult) {
         EXPECT_EQ(ControlBox(hDlg, kLaidOut[i]), first[i]) << "control " << kLaidOut[i];
 }
 
+// The notice panel is painted afresh after each layout (its controls overlap); the rest of the
+// dialog is not, so that a drag does not make the icon list flicker.
+TEST_F(MainLayout, RepaintsTheNoticePanelAndNothingElse) {
+    ResizeClient(hDlg, 520, 420);
+    SendMessageA(hDlg, WM_SIZE, SIZE_RESTORED, MAKELPARAM(520, 420));
+    RECT due{};
+    ASSERT_TRUE(GetUpdateRect(hDlg, &due, FALSE)) << "the panel is not repainted";
+    RECT panel{};
+    for (int id : {IDC_NOTICEFRAME, IDC_NOTICEICON, IDC_NOTICETEXT}) {
+        const Box b = ControlBox(hDlg, id);
+        const RECT r{b.x, b.y, b.x + b.width, b.y + b.height};
+        UnionRect(&panel, &panel, &r);
+    }
+    EXPECT_TRUE(EqualRect(&due, &panel))
+        << due.left << "," << due.top << " - " << due.right << "," << due.bottom;
+    for (int id : {IDC_ICONLIST, IDC_FOLDER, IDC_BROWSE, IDC_INFO})
+        EXPECT_FALSE(GetUpdateRect(GetDlgItem(hDlg, id), nullptr, FALSE)) << "control " << id;
+}
+
 TEST_F(MainLayout, CellsStay50By50AndATallerListHoldsMoreRows) {
     ScratchFolder folder;
     folder.AddFixture("icons520.dll", "many.dll");

@@ -64,7 +64,7 @@ int IconListSelection(HWND hDlg) {
     return static_cast<int>(SendDlgItemMessageA(hDlg, IDC_ICONLIST, LB_GETCURSEL, 0, 0));
 }
 
-std::string StatusText(HWND hDlg) {
+std::string StatusBarText(HWND hDlg) {
     char text[1024] = "";
     const LRESULT info = SendDlgItemMessageA(hDlg, IDC_STATUSBAR, SB_GETTEXTLENGTHA, 0, 0);
     if (LOWORD(info) >= sizeof text) return "(status text too long)";
@@ -392,22 +392,43 @@ DialogTemplate ReadDialogTemplate(const char* name) {
     return t;
 }
 
-void ExpectControls(const DialogTemplate& t, const std::vector<ExpectedControl>& expected) {
-    ASSERT_EQ(t.items.size(), expected.size());
-    for (std::size_t i = 0; i < t.items.size(); ++i) {
+namespace {
+
+// The style (with no extended style) and the place in dialog units, which a template stores alike
+// for the dialog and for each of its controls.
+template <typename Stored, typename Expected>
+void ExpectStyleAndPlace(const Stored& stored, const Expected& expected) {
+    EXPECT_EQ(stored.style, expected.style);
+    EXPECT_EQ(stored.exStyle, 0u);
+    EXPECT_EQ(stored.x, expected.x);
+    EXPECT_EQ(stored.y, expected.y);
+    EXPECT_EQ(stored.cx, expected.cx);
+    EXPECT_EQ(stored.cy, expected.cy);
+}
+
+} // namespace
+
+DialogTemplate ExpectTemplate(const char* name, const ExpectedTemplate& expected) {
+    SCOPED_TRACE(std::string("template ") + name);
+    const DialogTemplate t = ReadDialogTemplate(name);
+    ExpectStyleAndPlace(t, expected);
+    EXPECT_EQ(t.menu, "");
+    EXPECT_EQ(t.windowClass, "");
+    EXPECT_EQ(t.title, expected.title);
+    EXPECT_EQ(t.pointSize, expected.pointSize);
+    EXPECT_EQ(t.font, expected.font);
+
+    EXPECT_EQ(t.items.size(), expected.controls.size());
+    for (std::size_t i = 0; i < t.items.size() && i < expected.controls.size(); ++i) {
         const TemplateItem& item = t.items[i];
-        const ExpectedControl& e = expected[i];
+        const ExpectedControl& e = expected.controls[i];
         SCOPED_TRACE("control " + std::to_string(i + 1));
+        ExpectStyleAndPlace(item, e);
         EXPECT_EQ(item.id, e.id);
         EXPECT_EQ(item.className, e.className);
         if (e.text) {
             EXPECT_EQ(item.text, e.text);
         }
-        EXPECT_EQ(item.style, e.style);
-        EXPECT_EQ(item.exStyle, 0u);
-        EXPECT_EQ(item.x, e.x);
-        EXPECT_EQ(item.y, e.y);
-        EXPECT_EQ(item.cx, e.cx);
-        EXPECT_EQ(item.cy, e.cy);
     }
+    return t;
 }

@@ -27,7 +27,9 @@ std::vector<IconItem> IconListItems(HWND hDlg);
 std::string IconListText(HWND hDlg, int index);
 std::uintptr_t IconListData(HWND hDlg, int index);
 int IconListSelection(HWND hDlg);
-std::string StatusText(HWND hDlg);
+
+// The status bar's text.
+std::string StatusBarText(HWND hDlg);
 std::string ControlText(HWND hDlg, int id);
 
 // Types folder into the folder box's edit field (no entry selected) and presses Enter.
@@ -173,5 +175,18 @@ struct ExpectedControl {
     short x, y, cx, cy;
 };
 
-// Checks the template's controls, in their stored order, against expected (no extended styles).
-void ExpectControls(const DialogTemplate& t, const std::vector<ExpectedControl>& expected);
+// A dialog template as it must be stored, with no extended style, no menu and the platform's
+// dialog class. Styles are given as the numbers stored, so that they pin the bits that the
+// resource script's symbols make up.
+struct ExpectedTemplate {
+    DWORD style;
+    short x, y, cx, cy;
+    const char* title;
+    WORD pointSize;
+    const char* font;
+    std::vector<ExpectedControl> controls; // in their stored order, none with an extended style
+};
+
+// Reads the dialog template name from the executable's resources and checks it against
+// expected; gives it back for the checks of its texts.
+DialogTemplate ExpectTemplate(const char* name, const ExpectedTemplate& expected);
