@@ -73,7 +73,7 @@ TEST_F(FileNames, EachFileIsListedOnceUnderANameThatOpensItAndDrawsItsOwnIcons) 
             EXPECT_EQ(items[i].index, 0u);
             EXPECT_EQ(DrawnIconColour(hDlg, static_cast<UINT>(i)), FixtureColour(kFiles[f].hue));
             SelectIconItem(hDlg, static_cast<int>(i));
-            EXPECT_EQ(StatusText(hDlg), " " + listedNames[f]);
+            EXPECT_EQ(StatusBarText(hDlg), " " + listedNames[f]);
         }
         EXPECT_EQ(listed, 1) << path;
     }
