@@ -8,8 +8,9 @@ cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
 GLYPHBAY_BUILDS=win32 GLYPHBAY_TARGET=glyphbay_package bash scripts/build.sh
-ctest --test-dir build/win32 -R '^release_package$' --output-on-failure >build/win32/package-check.log 2>&1 || {
-    cat build/win32/package-check.log
+check_log=build/win32/package-check.log
+ctest --test-dir build/win32 -R '^release_package$' --output-on-failure >"$check_log" 2>&1 || {
+    cat "$check_log"
     echo "package: the zip failed its check" >&2
     exit 1
 }

@@ -18,11 +18,19 @@ ENOUGH_ICONS = 100
 
 
 def listing_of_folder(program):
+    """The program's state once its list holds the icons of FOLDER, else None."""
     state = program.state()
     items = e2e.list_items(state) if state else []
-    if len(items) >= ENOUGH_ICONS and all(p.lower().startswith(FOLDER.lower() + "\\") for _, p in items):
+    prefix = FOLDER.lower() + "\\"
+    if len(items) >= ENOUGH_ICONS and all(path.lower().startswith(prefix) for _, path in items):
         return state
     return None
+
+
+def selection_of(program, item):
+    """The program's state once item is the icon list's selection, else None."""
+    state = program.state()
+    return state if state.get("list.selection") == str(item) else None
 
 
 def cell_to_select(state):
@@ -43,14 +51,14 @@ def main(picture):
         item, cells = cell_to_select(state)
         x, y, width, height = cells[item]
         program.click(x + width // 2, y + height // 2)
-        state = e2e.wait_for(
-            lambda: (lambda s: s if s.get("list.selection") == str(item) else None)(program.state()),
-            20, "the selection of cell %d" % item)
+        state = e2e.wait_for(lambda: selection_of(program, item), 20,
+                             "the selection of cell %d" % item)
         # The window has no frame under Xvfb: the picture is the dialog's client area.
         subprocess.run(["import", "-window", program.window, "-strip",
                         "-define", "png:compression-level=9", picture], check=True, timeout=60)
+        status = e2e.unescape(state.get("control.120.text", "")).strip()
         print("screenshot: %s, %d icons listed, status bar: %s" % (
-            picture, len(e2e.list_items(state)), e2e.unescape(state.get("control.120.text", "")).strip()))
+            picture, len(e2e.list_items(state)), status))
         program.key("Escape")
         program.wait_exit()
     finally:

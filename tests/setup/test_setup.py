@@ -47,7 +47,8 @@ class SetupAsUser(unittest.TestCase):
             os.chmod(path, 0o755)
         command = ["bash", self.script]
         if os.getuid() == 0:
-            command = ["setpriv", "--reuid=" + NOBODY, "--regid=" + NOBODY, "--clear-groups", *command]
+            command = ["setpriv", "--reuid=" + NOBODY, "--regid=" + NOBODY, "--clear-groups",
+                       *command]
         env = {"PATH": self.bin + ":" + os.environ["PATH"], "HOME": self.folder, "LANG": "C.UTF-8"}
         if packages:
             env["GLYPHBAY_SETUP_PACKAGES"] = packages
