@@ -8,9 +8,7 @@ cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
 . scripts/wine-env.sh
-# The x86-64 build runs wherever 64-bit Wine does; the i686 product where 32-bit Wine runs too.
-build=win64
-glyphbay_has_wine32 && build=win32
+build=$(glyphbay_runnable_build)
 GLYPHBAY_BUILDS=$build GLYPHBAY_TARGET=glyphbay_bench bash scripts/build.sh
 
 [ -n "${DISPLAY:-}" ] || glyphbay_start_xvfb

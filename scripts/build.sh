@@ -8,7 +8,13 @@ cd "$(dirname "$0")/.."
 jobs=$(nproc)
 configure() { # folder, then cmake options
     local dir=$1; shift
-    [ -f "build/$dir/CMakeCache.txt" ] || cmake -S . -B "build/$dir" "$@" >/dev/null
+    if [ ! -f "build/$dir/CMakeCache.txt" ]; then
+        cmake -S . -B "build/$dir" "$@" >/dev/null
+    elif [ "${GLYPHBAY_TARGET:-all}" != all ]; then
+        # Building all brings a tree's build files up to date first; a named target, which may
+        # be newer than they are, needs that done here.
+        cmake "build/$dir" >/dev/null
+    fi
 }
 
 configure_build() { # folder
@@ -28,14 +34,19 @@ builds="win32 win64 host host-asan"
 if command -v clang++ >/dev/null 2>&1; then builds+=" fuzz"; fi
 
 builds=${GLYPHBAY_BUILDS:-$builds}
+# GLYPHBAY_TARGET: the targets to build, separated by spaces (all of them unless told).
+read -ra targets <<<"${GLYPHBAY_TARGET:-all}"
 for dir in $builds; do
     echo "build: $dir"
     configure_build "$dir"
-    cmake --build "build/$dir" -j "$jobs" --target "${GLYPHBAY_TARGET:-all}" >"build/$dir/build.log" 2>&1 || {
+    cmake --build "build/$dir" -j "$jobs" --target "${targets[@]}" >"build/$dir/build.log" 2>&1 || {
         cat "build/$dir/build.log"
         exit 1
     }
 done
 case " $builds " in
-*" win32 "*) echo "build: the program is build/win32/glyphbay.exe (PE32) and build/win64/glyphbay.exe (PE32+)" ;;
+*" win32 "*) echo "build: the program is build/win32/glyphbay.exe (PE32)" ;;
+esac
+case " $builds " in
+*" win64 "*) echo "build: the x86-64 build is build/win64/glyphbay.exe (PE32+)" ;;
 esac

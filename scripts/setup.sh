@@ -1,14 +1,44 @@
 #!/usr/bin/env bash
-# Installs what building and testing GlyphBay needs on Debian 12 (as root), skipping what is there.
+# Sees that what building and testing GlyphBay needs is on this Debian 12 machine. As root it
+# installs what is missing. As an ordinary user it changes nothing: when something is missing it
+# names it and the command to run as root, in one line, and exits non-zero.
 set -euo pipefail
 
 packages=(cmake make g++ googletest python3 g++-mingw-w64-i686 g++-mingw-w64-x86-64
           wine wine64 xvfb xdotool imagemagick x11-utils locales clang libclang-rt-14-dev)
+# Locales in which Wine runs with a Japanese (double-byte) code page and a German system.
+wanted_locales=(en_US.UTF-8 ja_JP.UTF-8 de_DE.UTF-8)
+# The set-up's own test names packages here that are not installed, to see what a user is told.
+if [ -n "${GLYPHBAY_SETUP_PACKAGES:-}" ]; then read -ra packages <<<"$GLYPHBAY_SETUP_PACKAGES"; fi
 
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
 done
+known_locales=$(locale -a 2>/dev/null || true)
+missing_locales=()
+for l in "${wanted_locales[@]}"; do
+    grep -qix "${l/UTF-8/utf8}" <<<"$known_locales" || missing_locales+=("$l")
+done
+wine32_runs() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
+
+if [ "$(id -u)" -ne 0 ]; then
+    if [ ${#missing[@]} -gt 0 ] || [ ${#missing_locales[@]} -gt 0 ]; then
+        what=${missing[*]:+the packages ${missing[*]}}
+        [ ${#missing_locales[@]} -eq 0 ] || what+="${what:+ and }the locales ${missing_locales[*]}"
+        # Locales are made by the set-up itself; packages alone need only apt-get.
+        if [ ${#missing_locales[@]} -gt 0 ]; then
+            command="bash $(realpath "$0")"
+        else
+            command="apt-get install --no-install-recommends ${missing[*]}"
+        fi
+        echo "setup: missing $what; as root, run: $command" >&2
+        exit 1
+    fi
+    wine32_runs || echo "setup: no 32-bit Wine here; using 64-bit Wine and the x86-64 build" \
+        "(as root, the set-up tries to install it)"
+    exit 0
+fi
 
 apt_updated=
 apt_update() {
@@ -29,7 +59,6 @@ fi
 # then the i386 packages and architecture go again, so that later updates stay clean, and a
 # kernel that runs no 32-bit programs is remembered so the next set-up does not try again.
 wine32_marker=/var/cache/glyphbay/wine32-unusable
-wine32_runs() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
 drop_i386() {
     local i386
     export DEBIAN_FRONTEND=noninteractive
@@ -60,15 +89,9 @@ else
     fi
 fi
 
-# Locales in which Wine runs with a Japanese (double-byte) code page and a German system.
-wanted_locales=(en_US.UTF-8 ja_JP.UTF-8 de_DE.UTF-8)
-regen=
-for l in "${wanted_locales[@]}"; do
-    if ! locale -a 2>/dev/null | grep -qix "${l/UTF-8/utf8}"; then
-        sed -i "s/^# *\(${l} UTF-8\)/\1/" /etc/locale.gen
-        grep -q "^${l} UTF-8" /etc/locale.gen || echo "${l} UTF-8" >> /etc/locale.gen
-        regen=1
-    fi
+for l in "${missing_locales[@]}"; do
+    sed -i "s/^# *\(${l} UTF-8\)/\1/" /etc/locale.gen
+    grep -q "^${l} UTF-8" /etc/locale.gen || echo "${l} UTF-8" >> /etc/locale.gen
 done
-[ -n "$regen" ] && locale-gen >/dev/null
+[ ${#missing_locales[@]} -eq 0 ] || locale-gen >/dev/null
 exit 0

@@ -11,6 +11,12 @@ glyphbay_has_wine32() {
     /usr/lib/wine/wine --version >/dev/null 2>&1
 }
 
+# Prints the build that Wine runs here: the i686 product where 32-bit Wine runs, the x86-64
+# build (win64) elsewhere.
+glyphbay_runnable_build() {
+    if glyphbay_has_wine32; then echo win32; else echo win64; fi
+}
+
 # Starts Xvfb on a free display and points DISPLAY at it.
 glyphbay_start_xvfb() {
     local n=90

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "glyphbay_version.h"
+
 namespace {
 
 TEST(VersionInformation, NamesTheProductAndVersion) {
@@ -21,12 +23,19 @@ TEST(VersionInformation, NamesTheProductAndVersion) {
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
-    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
-    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
+    // The project version's major and minor number, then its patch number and 0.
+    constexpr DWORD kVersionMS = GLYPHBAY_VERSION_MAJOR << 16 | GLYPHBAY_VERSION_MINOR;
+    constexpr DWORD kVersionLS = GLYPHBAY_VERSION_PATCH << 16;
+    EXPECT_EQ(fixed->dwFileVersionMS, kVersionMS);
+    EXPECT_EQ(fixed->dwFileVersionLS, kVersionLS);
+    EXPECT_EQ(fixed->dwProductVersionMS, kVersionMS);
+    EXPECT_EQ(fixed->dwProductVersionLS, kVersionLS);
     EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
 
     const std::pair<const char*, const char*> strings[] = {
-        {"ProductName", "GlyphBay"}, {"ProductVersion", "1.0"}, {"FileVersion", "1.0"}};
+        {"ProductName", "GlyphBay"},
+        {"ProductVersion", GLYPHBAY_VERSION_TEXT},
+        {"FileVersion", GLYPHBAY_VERSION_TEXT}};
     for (const auto& [name, expected] : strings) {
         char* text = nullptr;
         const std::string key = std::string("\\StringFileInfo\\040904B0\\") + name;
