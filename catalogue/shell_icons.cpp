@@ -63,12 +63,14 @@ void ReleaseViewsOf(const char* path) {
     const char* at = nullptr;
     while (VirtualQuery(at, &region, sizeof region) == sizeof region) {
         const char* const next = static_cast<const char*>(region.BaseAddress) + region.RegionSize;
-        wchar_t viewName[kViewNameSize];
-        if (region.Type == MEM_MAPPED && region.BaseAddress == region.AllocationBase &&
-            GetMappedFileNameW(GetCurrentProcess(), region.BaseAddress, viewName, kViewNameSize) !=
-                0) {
+        if (region.Type == MEM_MAPPED && region.BaseAddress == region.AllocationBase) {
+            wchar_t viewName[kViewNameSize];
+            // A name that fills the buffer came back cut, and names no file for sure.
+            const DWORD n = GetMappedFileNameW(GetCurrentProcess(), region.BaseAddress, viewName,
+                                               kViewNameSize);
             for (const std::wstring& name : names)
-                if (!name.empty() && ViewNamesFile(viewName, name, device)) {
+                if (n > 0 && n < kViewNameSize && !name.empty() &&
+                    ViewNamesFile(std::wstring_view(viewName, n), name, device)) {
                     UnmapViewOfFile(region.BaseAddress);
                     break;
                 }
