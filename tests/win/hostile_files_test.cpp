@@ -168,18 +168,10 @@ std::string NeProgramWithLyingResourceTable() {
 
 // The first length bytes of a file of the system folder.
 std::string SystemFileStart(const std::string& name, std::size_t length) {
-    char system[MAX_PATH];
-    const UINT n = GetSystemDirectoryA(system, MAX_PATH);
-    const std::string path = std::string(system, n) + "\\" + name;
-    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot read " + path);
-    std::string bytes(length, '\0');
-    DWORD read = 0;
-    ReadFile(file, &bytes[0], static_cast<DWORD>(length), &read, nullptr);
-    CloseHandle(file);
-    bytes.resize(read);
-    return bytes;
+    const std::string path = SystemFolder() + "\\" + name;
+    const std::optional<std::string> bytes = ReadWholeFile(path);
+    if (!bytes) throw std::runtime_error("cannot read " + path);
+    return bytes->substr(0, length);
 }
 
 std::string Repeated(const std::string& part, std::size_t times) {
@@ -427,6 +419,14 @@ TEST_F(HostileFiles, CellsAfterAFileTheReaderFaultsOnAreDrawnWhenTheListPaints) 
         }
     }
     EXPECT_EQ(threes, 3);
+    // The first of the cut file's cells to fault marked them all, so that the reader is not
+    // asked again for any of them until the next scan.
+    if (RunningOnWine()) {
+        for (std::size_t i = 0; i < items.size(); ++i)
+            EXPECT_EQ((IconListData(hDlg, static_cast<int>(i)) & kNoIconMark) != 0,
+                      IsCutDownload(items[i].path))
+                << "item " << i;
+    }
     silence.ExpectSilence();
 }
 

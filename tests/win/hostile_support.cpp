@@ -5,6 +5,7 @@
 
 #include <stdexcept>
 
+#include "../../app/exact_ansi.h"
 #include "../../app/platform_seams.h"
 #include "test_support.h"
 
@@ -26,14 +27,6 @@ int WINAPI RecordBox(HWND, LPCSTR text, LPCSTR, UINT) {
 
 void WINAPI RecordExit(UINT code) {
     exits.push_back(code);
-}
-
-std::wstring Wide(const std::string& text) {
-    const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], n);
-    wide.resize(static_cast<std::size_t>(n > 0 ? n - 1 : 0));
-    return wide;
 }
 
 } // namespace
@@ -80,21 +73,14 @@ bool RunningOnWine() {
 }
 
 std::string FixtureBytes(const std::string& fixture) {
-    const std::string path = TestDirectory() + "\\" + fixture;
-    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("missing fixture " + fixture);
-    std::string bytes(GetFileSize(file, nullptr), '\0');
-    DWORD read = 0;
-    ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr);
-    CloseHandle(file);
-    bytes.resize(read);
-    return bytes;
+    std::optional<std::string> bytes = ReadWholeFile(TestDirectory() + "\\" + fixture);
+    if (!bytes) throw std::runtime_error("missing fixture " + fixture);
+    return *bytes;
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
-    const HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file = CreateFileW(WideFromAnsi(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot write " + path);
     DWORD written = 0;
     if (!bytes.empty())
@@ -104,5 +90,5 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
 }
 
 void RemoveFile(const std::string& path) {
-    DeleteFileW(Wide(path).c_str());
+    DeleteFileW(WideFromAnsi(path).c_str());
 }

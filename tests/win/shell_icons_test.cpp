@@ -15,12 +15,6 @@
 
 namespace {
 
-std::string SystemFolder() {
-    char system[MAX_PATH];
-    const UINT n = GetSystemDirectoryA(system, MAX_PATH);
-    return std::string(system, n);
-}
-
 // The files of a folder whose names match pattern, with their full paths.
 std::vector<std::string> FilesIn(const std::string& folder, const std::string& pattern) {
     std::vector<std::string> files;

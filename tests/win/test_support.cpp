@@ -212,8 +212,6 @@ std::string ScratchFolder::AddSubfolder(const std::string& name) const {
     return target;
 }
 
-namespace {
-
 std::optional<std::string> ReadWholeFile(const std::string& path) {
     const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -226,7 +224,11 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     return bytes;
 }
 
-} // namespace
+std::string SystemFolder() {
+    char system[MAX_PATH];
+    const UINT n = GetSystemDirectoryA(system, MAX_PATH);
+    return std::string(system, n < MAX_PATH ? n : 0);
+}
 
 TestSettingsFile::TestSettingsFile()
     : path_(TestDirectory() + "\\glyphbay.ini"), saved_(ReadWholeFile(path_)) {}

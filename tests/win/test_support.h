@@ -14,6 +14,12 @@
 // The folder that holds the test executable and the fixture DLLs built beside it.
 std::string TestDirectory();
 
+// The system folder, where the platform's own DLLs lie.
+std::string SystemFolder();
+
+// The bytes of the file at path; nothing when it cannot be opened.
+std::optional<std::string> ReadWholeFile(const std::string& path);
+
 // The main dialog, created modeless from the real template with the real procedure, so that
 // its start sequence runs as in the program. Destroyed by CloseTestDialog.
 HWND OpenMainDialog();
