@@ -5,7 +5,8 @@
 set -euo pipefail
 
 packages=(cmake make g++ googletest python3 g++-mingw-w64-i686 g++-mingw-w64-x86-64
-          wine wine64 xvfb xdotool imagemagick x11-utils locales clang libclang-rt-14-dev)
+          wine wine64 xvfb xdotool imagemagick x11-utils locales clang libclang-rt-14-dev
+          zlib1g-dev)
 # Locales in which Wine runs with a Japanese (double-byte) code page and a German system.
 wanted_locales=(en_US.UTF-8 ja_JP.UTF-8 de_DE.UTF-8)
 # The set-up's own test names packages here that are not installed, to see what a user is told.
