@@ -9,6 +9,7 @@
 #include "../app/exact_ansi.h"
 #include "../app/fault_guard.h"
 #include "../app/main_dialog.h"
+#include "icon_file_check.h"
 #include "view_names.h"
 
 namespace {
@@ -92,11 +93,17 @@ bool GuardedExtractIcon(const char* path, UINT index, HICON* result) {
 } // namespace
 
 int CountShellIcons(const char* path) {
+    if (IsLyingIconFile(path)) return 0;
     HICON count = nullptr;
     GuardedExtractIcon(path, static_cast<UINT>(-1), &count);
     return static_cast<int>(reinterpret_cast<INT_PTR>(count));
 }
 
 bool ExtractShellIcon(const char* path, UINT index, HICON* icon) {
+    // The file may have been replaced since the scan counted its icons.
+    if (IsLyingIconFile(path)) {
+        *icon = nullptr;
+        return false;
+    }
     return GuardedExtractIcon(path, index, icon);
 }
